@@ -4,6 +4,16 @@
 
 namespace larkspur {
 
+void ScriptedUi::AnswerButton(MsgResult r) { answers.emplace_back(std::in_place_type<MsgResult>, r); }
+void ScriptedUi::AnswerFile(const QString& name, int filterIndex) {
+    answers.emplace_back(std::in_place_type<FileAnswer>, FileAnswer{name, filterIndex});
+}
+void ScriptedUi::AnswerCancel() { answers.emplace_back(std::in_place_type<Cancel>); }
+void ScriptedUi::AnswerPrint(PrintAnswer configure) {
+    answers.emplace_back(std::in_place_type<PrintAnswer>, std::move(configure));
+}
+void ScriptedUi::AnswerModal(ModalAnswer run) { answers.emplace_back(std::in_place_type<ModalAnswer>, std::move(run)); }
+
 QStringList ScriptedUi::Texts() const {
     QStringList t;
     for (const Message& m : messages)

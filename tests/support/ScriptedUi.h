@@ -31,10 +31,11 @@ public:
     using Answer = std::variant<MsgResult, FileAnswer, QString, QColor, QFont, PrintAnswer, ModalAnswer, Cancel>;
 
     // Queues the next answer.
-    void Answer_(Answer answer) { answers.push_back(std::move(answer)); }
-    void AnswerButton(MsgResult r) { Answer_(r); }
-    void AnswerFile(const QString& name, int filterIndex = 1) { Answer_(FileAnswer{name, filterIndex}); }
-    void AnswerCancel() { Answer_(Cancel{}); }
+    void AnswerButton(MsgResult r);
+    void AnswerFile(const QString& name, int filterIndex = 1);
+    void AnswerCancel();
+    void AnswerPrint(PrintAnswer configure);
+    void AnswerModal(ModalAnswer run);
 
     QList<Message> messages;
     QList<FileDialogRequest> fileRequests;
