@@ -8,6 +8,7 @@
 #include "platform/Ui.h"
 
 #include <Qsci/qsciscintilla.h>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -24,6 +25,28 @@ namespace {
 // Documents beyond this size are refused: the editor would need several
 // times as much memory and every operation would crawl.
 constexpr qint64 kMaxDocumentBytes = qint64(1) << 30;
+
+// The editor control's own accessibility interface counts the characters
+// from the document's start on every caret move and repaint (about 4 ms per
+// megabyte, so a keystroke at the end of a 100 MB document would take
+// 400 ms). It is kept for users of assistive technology; everyone else gets
+// the plain widget interface. Factories installed later are asked first, so
+// this one goes in after the control has installed its own.
+QAccessibleInterface* plainEditorAccessible(const QString& className, QObject* object) {
+    if (QAccessible::isActive() || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("QsciScintilla") || className == QLatin1String("QsciScintillaBase"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::EditableText);
+    return nullptr;
+}
+
+void installPlainEditorAccessible() {
+    static bool installed = false;
+    if (!installed) {
+        installed = true;
+        QAccessible::installFactory(plainEditorAccessible);
+    }
+}
 } // namespace
 
 TEditForm::TEditForm(DocumentHost& host, QWidget* parent) : QMdiSubWindow(parent), host_(host) {
@@ -31,6 +54,7 @@ TEditForm::TEditForm(DocumentHost& host, QWidget* parent) : QMdiSubWindow(parent
     setWindowTitle(kNoname);
     InsertMode = true;
     Editor = new QsciScintilla(this);
+    installPlainEditorAccessible();
     Editor->setObjectName(QStringLiteral("Editor"));
     setWidget(Editor);
     resize(435, 300);
@@ -53,6 +77,10 @@ void TEditForm::setupEditor() {
     // Only the notifications we use: the accessibility hook behind the others
     // walks the whole document on every keystroke.
     send(B::SCI_SETMODEVENTMASK, B::SC_MOD_BEFOREINSERT | B::SC_MOD_BEFOREDELETE);
+    // Plain text: the null lexer styles only what changed. Without a lexer
+    // the control asks its container to style from the document's start on
+    // every repaint, which nobody answers.
+    send(B::SCI_SETLEXER, B::SCLEX_NULL);
     for (int margin = 0; margin < 5; ++margin)
         send(B::SCI_SETMARGINWIDTHN, margin, 0);
     send(B::SCI_SETMARGINLEFT, 0, 2);
@@ -91,8 +119,7 @@ void TEditForm::LoadFile(const QString& path) {
     if (file.error() != QFileDevice::NoError)
         throw AppError(cannotOpen);
     file.close();
-    DecodedText decoded = TextCodec::decodeDocument(bytes);
-    bytes = QByteArray(); // the raw bytes are not needed any more
+    DecodedText decoded = TextCodec::decodeDocument(std::move(bytes));
 
     using B = QsciScintillaBase;
     const QByteArray& text = decoded.utf8;

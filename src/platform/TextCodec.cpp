@@ -305,7 +305,21 @@ DecodedText decode(QByteArrayView bytes, TextEncoding encoding) {
     return encoding == TextEncoding::Utf8 ? decodeUtf8(bytes) : decodeCp932(bytes);
 }
 
-DecodedText decodeDocument(QByteArrayView bytes) { return decode(bytes, detectDocument(bytes)); }
+DecodedText decodeDocument(QByteArray bytes) {
+    TextEncoding encoding = detectDocument(bytes);
+    if (encoding == TextEncoding::Utf8) {
+        bool bom = hasUtf8Bom(bytes);
+        if (isValidUtf8(QByteArrayView(bytes).sliced(bom ? 3 : 0))) {
+            DecodedText d;
+            d.bom = bom;
+            if (bom)
+                bytes.remove(0, 3);
+            d.utf8 = std::move(bytes);
+            return d;
+        }
+    }
+    return decode(bytes, encoding);
+}
 DecodedText decodeData(QByteArrayView bytes) { return decode(bytes, detect(bytes)); }
 
 EncodedText encode(QByteArrayView utf8, TextEncoding encoding, bool bom, bool escapes,

@@ -60,7 +60,8 @@ TextEncoding detect(QByteArrayView bytes);
 TextEncoding detectDocument(QByteArrayView bytes);
 
 DecodedText decode(QByteArrayView bytes, TextEncoding encoding);
-DecodedText decodeDocument(QByteArrayView bytes);
+// Takes the bytes by value: valid UTF-8 is handed on without a copy.
+DecodedText decodeDocument(QByteArray bytes);
 DecodedText decodeData(QByteArrayView bytes);
 
 // Encodes UTF-8 text. `escapes` turns escape characters back into their
