@@ -3,6 +3,8 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
+# make run opens the shipped sample page unless ARGS names other files.
+ARGS ?= data/sample.html
 
 .PHONY: all deps configure build run test bench clean format
 

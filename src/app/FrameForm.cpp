@@ -40,6 +40,7 @@ TFrameForm::TFrameForm(Ui& ui, Shell& shell, const QString& settingsPath, const 
     // 1. The components.
     setObjectName(QStringLiteral("FrameForm"));
     setWindowTitle(kFrameCaption);
+    setWindowIcon(ActionIcon(QStringLiteral("Larkspur")));
     MdiArea = new QMdiArea(this);
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
     MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -327,6 +328,7 @@ void TFrameForm::createStatusBar() {
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setMinimumWidth(widths[i]);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setTextFormat(Qt::PlainText); // a tag pair is text, not markup to render
         if (i == 1)
             panel->setAlignment(Qt::AlignCenter);
         StatusPanels[i] = panel;

@@ -40,6 +40,7 @@ const QHash<QString, Glyph>& glyphs() {
         {QStringLiteral("ParettePlugin"), {QStringLiteral("P"), QColor(0x7b, 0x4f, 0xb8), Glyph::Badge}},
         {QStringLiteral("BrowserIE"), {QStringLiteral("e"), QColor(0x1e, 0x88, 0xe5), Glyph::Badge}},
         {QStringLiteral("BrowserNN"), {QStringLiteral("N"), QColor(0x00, 0x69, 0x5c), Glyph::Badge}},
+        {QStringLiteral("Larkspur"), {QStringLiteral("L"), QColor(0x7b, 0x4f, 0xb8), Glyph::Badge}},
         {QStringLiteral("Browser"), {QStringLiteral("B"), QColor(0x55, 0x55, 0x55), Glyph::Badge}},
     };
     return table;

@@ -1,5 +1,6 @@
 #include "documents/EditForm.h"
 
+#include "app/Icons.h"
 #include "app/Settings.h"
 #include "documents/DocumentHost.h"
 #include "platform/AppError.h"
@@ -52,6 +53,7 @@ void installPlainEditorAccessible() {
 TEditForm::TEditForm(DocumentHost& host, QWidget* parent) : QMdiSubWindow(parent), host_(host) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kNoname);
+    setWindowIcon(ActionIcon(QStringLiteral("FileNew1")));
     InsertMode = true;
     Editor = new QsciScintilla(this);
     installPlainEditorAccessible();

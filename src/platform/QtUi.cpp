@@ -28,6 +28,7 @@ MsgResult QtUi::MessageBox(QWidget* owner, const QString& text, const QString& t
                            MsgButtons buttons) {
     QMessageBox box(owner);
     box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText); // file names and tags are shown as written
     box.setText(text);
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;

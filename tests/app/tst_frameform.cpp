@@ -355,6 +355,7 @@ void TestFrameForm::toolBarButtons() {
 void TestFrameForm::tagPairShownAtStart() {
     QVERIFY(WriteFileBytes(f->SettingsPath(), "[Tag]\r\nFront=<B>\r\nRear=</B>\r\n"));
     QCOMPARE(f->Start().StatusPanels[2]->text(), QString("<B>*****</B>"));
+    QCOMPARE(f->frame->StatusPanels[2]->textFormat(), Qt::PlainText); // shown, not rendered
     f->frame.reset();
     QVERIFY(WriteFileBytes(f->SettingsPath(), "[Tag]\r\nFront=&nbsp;\r\nRear=\r\n"));
     QCOMPARE(f->Start().StatusPanels[2]->text(), QString("&nbsp;"));
