@@ -64,6 +64,7 @@ private Q_SLOTS:
     void shutDownWritesEverySetting();
     void unwritableSettingsKeepTheWindowOpen();
     void stateTwoStartsMaximised();
+    void junkSettingsFileStartsWithDefaults();
     void hiddenBarsAndStatusBarStayHidden();
     void toolBarButtons();
     void tagPairShownAtStart();
@@ -305,6 +306,22 @@ void TestFrameForm::stateTwoStartsMaximised() {
     TFrameForm& frame = f->Start({}, false);
     QVERIFY(frame.windowState() & Qt::WindowMaximized);
     QVERIFY(frame.width() != 123);
+}
+
+void TestFrameForm::junkSettingsFileStartsWithDefaults() {
+    // Binary junk, an overlong line, a duplicate section and a missing "]".
+    QByteArray junk;
+    for (int i = 0; i < 5000; ++i)
+        junk.append(char((i * 131) & 0xFF));
+    QVERIFY(WriteFileBytes(f->SettingsPath(), junk + "\r\n[Window]\r\nWidth=" + QByteArray(100000, '9') +
+                                                   "\r\n[Window]\r\nWidth=640\r\n[Tag\r\nFront=<I>\r\n"));
+    TFrameForm& frame = f->Start({}, false);
+    QCOMPARE(frame.width(), 500); // the first [Window] wins; its value is no number
+    QCOMPARE(frame.TagFront, QString("<I>"));
+    QVERIFY(f->Close());
+    IniFile ini(f->SettingsPath());
+    QCOMPARE(ini.ReadInteger("Window", "Width", 0), 500);
+    QVERIFY(ReadFileBytes(f->SettingsPath()).startsWith(junk)); // lines it does not own stay as they were
 }
 
 void TestFrameForm::hiddenBarsAndStatusBarStayHidden() {
