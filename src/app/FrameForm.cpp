@@ -4,7 +4,10 @@
 
 #include "app/Icons.h"
 #include "app/PaletteSwitches.h"
+#include "documents/DocumentCommands.h"
 #include "documents/EditForm.h"
+#include "documents/FindReplace.h"
+#include "insert/HtmlAssist.h"
 #include "platform/ActionList.h"
 #include "platform/AppError.h"
 #include "platform/Application.h"
@@ -34,8 +37,11 @@ QString TFrameForm::DefaultSettingsPath() {
 }
 
 TFrameForm::TFrameForm(Ui& ui, Shell& shell, const QString& settingsPath, const QStringList& arguments)
-    : ui_(ui), shell_(shell), settingsPath_(settingsPath), arguments_(arguments) {
+    : ui_(ui), shell_(shell), settingsPath_(settingsPath), arguments_(arguments),
+      dateSettings_(FormatSettings::FromLocale(QLocale())) {
     FrameForm = this;
+    Documents = std::make_unique<DocumentCommands>(*this, ui_);
+    HtmlAssist = std::make_unique<HtmlAssistCommands>(*this, ui_);
     InstallFontSubstitutions();
     // 1. The components.
     setObjectName(QStringLiteral("FrameForm"));
@@ -96,30 +102,51 @@ void TFrameForm::createActions() {
         a->setIcon(ActionIcon(a->objectName()));
         return a;
     };
-    // File and Edit commands (their handlers come with the file commands).
-    add("FileNew1", QStringLiteral("新規作成(&N)"), QStringLiteral("新規"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    add("FileNewTemplete1", QStringLiteral("テンプレート(&T)..."), QStringLiteral("テンプレートを用いて新規作成"));
-    add("FileOpen1", QStringLiteral("開く(&O)..."), QStringLiteral("開く|ファイルを開く"),
-        QKeySequence(Qt::CTRL | Qt::Key_O));
-    add("FileSave1", QStringLiteral("上書き保存(&S)"), QStringLiteral("保存|現在のファイルを保存"),
-        QKeySequence(Qt::CTRL | Qt::Key_S));
-    add("FileSaveAs1", QStringLiteral("新規保存(&A)..."), QStringLiteral("別名保存|ファイルに別の名前をつけて保存"));
-    add("FileClose1", QStringLiteral("閉じる(&C)"), QStringLiteral("閉じる|現在のファイルを閉じる"));
-    add("FileSaveClose1", QStringLiteral("保存して閉じる(&E)"), QStringLiteral("保存して閉じる"));
-    add("FilePrint1", QStringLiteral("印刷(&P)..."), QString());
-    QAction* exit = add("FileExit1", QStringLiteral("終了(&X)"), QStringLiteral("終了|アプリケーションの終了"));
-    ActionList1->SetExecute(exit, [this] { close(); });
-    add("EditUndo", QStringLiteral("元に戻す(&U)"), QStringLiteral("元に戻す"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    add("EditSelectAll", QStringLiteral("全て選択(&A)"), QStringLiteral("文章全体を選択する"));
-    add("EditDeleteSelected1", QStringLiteral("削除(&D)"), QStringLiteral("選択範囲を削除"));
-    add("EditCut1", QStringLiteral("切り取り(&T)"), QStringLiteral("切り取り|選択部分を削除しｋリップボードに送る"),
-        QKeySequence(Qt::CTRL | Qt::Key_X));
-    add("EditCopy1", QStringLiteral("コピー(&C)"), QStringLiteral("コピー|選択部分をコピーしクリップボードに送る"),
-        QKeySequence(Qt::CTRL | Qt::Key_C));
-    add("EditPaste1", QStringLiteral("貼り付け(&P)"), QStringLiteral("貼り付け|クリップボードの内容を挿入"),
-        QKeySequence(Qt::CTRL | Qt::Key_V));
-    add("EditFindReplace1", QStringLiteral("検索&&置換(&F)..."), QStringLiteral("検索&置換"));
-    add("FileInsertFile1", QStringLiteral("ファイルを挿入(&I)..."), QStringLiteral("カーソル位置にファイルの内容を挿入"));
+    // File and Edit commands.
+    DocumentCommands* d = Documents.get();
+    auto hasDocument = [] { return !EditForm.isNull(); };
+    auto command = [&](const char* name, const QString& caption, const QString& hint, std::function<void()> run,
+                       std::function<bool()> update, const QKeySequence& shortcut = {}) {
+        QAction* a = add(name, caption, hint, shortcut);
+        ActionList1->SetExecute(a, std::move(run));
+        ActionList1->SetUpdate(a, std::move(update));
+        return a;
+    };
+    command("FileNew1", QStringLiteral("新規作成(&N)"), QStringLiteral("新規"), [d] { d->FileNew1Execute(); }, {},
+            QKeySequence(Qt::CTRL | Qt::Key_N));
+    command("FileNewTemplete1", QStringLiteral("テンプレート(&T)..."), QStringLiteral("テンプレートを用いて新規作成"),
+            [d] { d->FileNewTemplete1Execute(); }, [d] { return d->FileNewTemplete1Update(); });
+    command("FileOpen1", QStringLiteral("開く(&O)..."), QStringLiteral("開く|ファイルを開く"),
+            [d] { d->FileOpen1Execute(); }, {}, QKeySequence(Qt::CTRL | Qt::Key_O));
+    command("FileSave1", QStringLiteral("上書き保存(&S)"), QStringLiteral("保存|現在のファイルを保存"),
+            [d] { d->FileSave1Execute(); }, hasDocument, QKeySequence(Qt::CTRL | Qt::Key_S));
+    command("FileSaveAs1", QStringLiteral("新規保存(&A)..."), QStringLiteral("別名保存|ファイルに別の名前をつけて保存"),
+            [d] { d->FileSaveAs1Execute(); }, hasDocument);
+    command("FileClose1", QStringLiteral("閉じる(&C)"), QStringLiteral("閉じる|現在のファイルを閉じる"),
+            [d] { d->FileClose1Execute(); }, hasDocument);
+    command("FileSaveClose1", QStringLiteral("保存して閉じる(&E)"), QStringLiteral("保存して閉じる"),
+            [d] { d->FileSaveClose1Execute(); }, hasDocument);
+    command("FilePrint1", QStringLiteral("印刷(&P)..."), QString(), [d] { d->FilePrint1Execute(); }, hasDocument);
+    command("FileExit1", QStringLiteral("終了(&X)"), QStringLiteral("終了|アプリケーションの終了"), [this] { close(); },
+            {});
+    command("EditUndo", QStringLiteral("元に戻す(&U)"), QStringLiteral("元に戻す"), [d] { d->EditUndoExecute(); },
+            hasDocument, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    command("EditSelectAll", QStringLiteral("全て選択(&A)"), QStringLiteral("文章全体を選択する"),
+            [d] { d->EditSelectAllExecute(); }, hasDocument);
+    command("EditDeleteSelected1", QStringLiteral("削除(&D)"), QStringLiteral("選択範囲を削除"),
+            [d] { d->EditDeleteSelected1Execute(); }, hasDocument);
+    command("EditCut1", QStringLiteral("切り取り(&T)"), QStringLiteral("切り取り|選択部分を削除しｋリップボードに送る"),
+            &DocumentCommands::EditCut1Execute, &DocumentCommands::EditCut1Update, QKeySequence(Qt::CTRL | Qt::Key_X));
+    command("EditCopy1", QStringLiteral("コピー(&C)"), QStringLiteral("コピー|選択部分をコピーしクリップボードに送る"),
+            &DocumentCommands::EditCopy1Execute, &DocumentCommands::EditCopy1Update,
+            QKeySequence(Qt::CTRL | Qt::Key_C));
+    command("EditPaste1", QStringLiteral("貼り付け(&P)"), QStringLiteral("貼り付け|クリップボードの内容を挿入"),
+            &DocumentCommands::EditPaste1Execute, &DocumentCommands::EditPaste1Update,
+            QKeySequence(Qt::CTRL | Qt::Key_V));
+    command("EditFindReplace1", QStringLiteral("検索&&置換(&F)..."), QStringLiteral("検索&置換"),
+            [this] { EditFindReplace1Execute(); }, hasDocument);
+    command("FileInsertFile1", QStringLiteral("ファイルを挿入(&I)..."), QStringLiteral("カーソル位置にファイルの内容を挿入"),
+            [d] { d->FileInsertFile1Execute(); }, hasDocument);
     // Browser link.
     add("BrowserIE", QStringLiteral("Internet Explorer"), QStringLiteral("Internet Explorer DDE"));
     add("BrowserIEOpen", QStringLiteral("ファイルを開く(&O)"), QStringLiteral("IEで確認する"));
@@ -128,14 +155,20 @@ void TFrameForm::createActions() {
     add("BrowserNNOpen", QStringLiteral("ファイルを開く(&O)"), QStringLiteral("NNで確認する"));
     add("BrowserNNEdit", QStringLiteral("Larkspurで編集(&E)..."), QStringLiteral("表示しているファイルをLarkspurで編集"));
     // HTML assist.
-    add("HTMLRetry", QStringLiteral("タグ再挿入(&R)"), QStringLiteral("下のステータスバーのタグを再挿入"),
-        QKeySequence(Qt::CTRL | Qt::Key_R));
-    add("HTMLFont", QStringLiteral("フォント名挿入(&F)..."), QStringLiteral("フォント名を挿入"));
-    add("HTMLUrl", QStringLiteral("URLファイルからリンク(&I)..."), QString());
-    add("HTMLComment", QStringLiteral("コメントにする(&C)"), QStringLiteral("選択範囲をコメント化"));
-    add("HTMLToLarge", QStringLiteral("大文字にする(&L)"), QStringLiteral("選択範囲を大文字にする"));
-    add("HTMLToSmall", QStringLiteral("小文字にする(&S)"), QStringLiteral("選択範囲を小文字にする"));
-    add("HTMLDate", QStringLiteral("日付挿入(&D)"), QString());
+    HtmlAssistCommands* h = HtmlAssist.get();
+    command("HTMLRetry", QStringLiteral("タグ再挿入(&R)"), QStringLiteral("下のステータスバーのタグを再挿入"),
+            [h] { h->HTMLRetryExecute(); }, hasDocument, QKeySequence(Qt::CTRL | Qt::Key_R));
+    command("HTMLFont", QStringLiteral("フォント名挿入(&F)..."), QStringLiteral("フォント名を挿入"),
+            [h] { h->HTMLFontExecute(); }, hasDocument);
+    command("HTMLUrl", QStringLiteral("URLファイルからリンク(&I)..."), QString(), [h] { h->HTMLUrlExecute(); },
+            hasDocument);
+    command("HTMLComment", QStringLiteral("コメントにする(&C)"), QStringLiteral("選択範囲をコメント化"),
+            [h] { h->HTMLCommentExecute(); }, hasDocument);
+    command("HTMLToLarge", QStringLiteral("大文字にする(&L)"), QStringLiteral("選択範囲を大文字にする"),
+            [h] { h->HTMLToLargeExecute(); }, hasDocument);
+    command("HTMLToSmall", QStringLiteral("小文字にする(&S)"), QStringLiteral("選択範囲を小文字にする"),
+            [h] { h->HTMLToSmallExecute(); }, hasDocument);
+    command("HTMLDate", QStringLiteral("日付挿入(&D)"), QString(), [h] { h->HTMLDateExecute(); }, hasDocument);
     // Palette switches.
     for (int i = 0; i < PaletteCount; ++i) {
         const PaletteSwitchInfo& info = PaletteSwitch(PaletteId(i));
@@ -343,10 +376,6 @@ void TFrameForm::SetStatusText(int panel, const QString& text) {
 
 void TFrameForm::SetCurrentFile(const QString& file) { CurrentFile = file; }
 
-void TFrameForm::ShowTagPair() {
-    SetStatusText(2, TagRear.isEmpty() ? TagFront : TagFront + QStringLiteral("*****") + TagRear);
-}
-
 void TFrameForm::FormCreate() {
     // The browser menu is built by the browser link from BrowserList.
     ShowTagPair();
@@ -381,6 +410,14 @@ bool TFrameForm::ParetteUpdate(int palette) const {
     case PalettePlugin: return FileExists(PluginPath);
     default: return true;
     }
+}
+
+void TFrameForm::EditFindReplace1Execute() {
+    if (!ReplaceDialog)
+        ReplaceDialog = new TReplaceDialog(ui_, this);
+    ReplaceDialog->show();
+    ReplaceDialog->raise();
+    ReplaceDialog->activateWindow();
 }
 
 void TFrameForm::HelpHelp1Execute() {

@@ -10,11 +10,14 @@
 
 #include "app/Settings.h"
 #include "documents/DocumentHost.h"
+#include "platform/FormatDateTime.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
 #include <array>
+#include <functional>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -27,8 +30,11 @@ class QToolButton;
 namespace larkspur {
 
 class ActionList;
+class DocumentCommands;
+class HtmlAssistCommands;
 class Shell;
 class TEditForm;
+class TReplaceDialog;
 
 class TFrameForm : public QMainWindow, public FrameSettings, public DocumentHost {
 public:
@@ -68,6 +74,11 @@ public:
     QAction* SParetteBar = nullptr;
     QAction* SStatusBar = nullptr;
 
+    // Controllers of the commands.
+    std::unique_ptr<DocumentCommands> Documents;
+    std::unique_ptr<HtmlAssistCommands> HtmlAssist;
+    QPointer<TReplaceDialog> ReplaceDialog;
+
     QAction* Action(const QString& name) const;
     QToolBar* ToolBar(ToolBarId id) const;
     void UpdateActions();
@@ -83,8 +94,12 @@ public:
     TEditForm* NewEditForm();
     QList<QMdiSubWindow*> Children() const;
 
-    // Status bar and tag pair.
+    // The insertion core.
+    void SetTagPair(const QString& front, const QString& rear);
     void ShowTagPair();
+    void WrapSelection();
+    void InsertText(const QString& text);
+    static QString MakeLinkPath(const QString& document, const QString& target);
 
     // View menu.
     void ToolBarMenuClick();
@@ -100,6 +115,13 @@ public:
     void MinimizeAll();
 
     void HelpHelp1Execute();
+    void EditFindReplace1Execute();
+
+    // The clock and the locale data of the date command (the user's by default).
+    QDateTime Now() const { return clock_ ? clock_() : QDateTime::currentDateTime(); }
+    void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+    const FormatSettings& DateSettings() const { return dateSettings_; }
+    void SetDateSettings(const FormatSettings& settings) { dateSettings_ = settings; }
     void ParetteExecute(int palette);
     bool ParetteUpdate(int palette) const;
 
@@ -135,6 +157,8 @@ private:
     QString settingsPath_;
     QStringList arguments_;
     WindowLayout loadedLayout_;
+    std::function<QDateTime()> clock_;
+    FormatSettings dateSettings_;
     bool shown_ = false;
     int windowMenuFixedCount_ = 0;
 };

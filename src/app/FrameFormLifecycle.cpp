@@ -2,6 +2,7 @@
 // from drops, and the arrangement of the MDI children.
 #include "app/FrameForm.h"
 
+#include "documents/DocumentCommands.h"
 #include "documents/EditForm.h"
 #include "platform/AppError.h"
 #include "platform/Application.h"
@@ -202,17 +203,7 @@ void TFrameForm::contextMenuEvent(QContextMenuEvent* event) {
 
 // ------------------------------------------------------------ Save As entry
 
-bool TFrameForm::SaveAs(TEditForm& form) {
-    FileDialogRequest request;
-    request.filters = {QStringLiteral("HTMLｿｰｽﾌｧｲﾙ(拡張子自動変更)|*.htm;*.html"), QStringLiteral("全てのﾌｧｲﾙ|*.*")};
-    request.initialDir = ExtractFilePath(form.windowTitle());
-    request.fileName = ExtractFileName(form.windowTitle());
-    auto chosen = ui_.SaveFileDialog(&form, request, {});
-    if (!chosen)
-        return false;
-    form.SaveFile(chosen->fileName);
-    return true;
-}
+bool TFrameForm::SaveAs(TEditForm& form) { return Documents->SaveAs(form); }
 
 // ----------------------------------------------------------- window menu
 

@@ -201,9 +201,22 @@ void TEditForm::ReplaceSelection(const QString& text) {
     send(B::SCI_SETUNDOCOLLECTION, 0);
     Editor->SendScintilla(B::SCI_REPLACESEL, uintptr_t(0), utf8.constData());
     send(B::SCI_SETUNDOCOLLECTION, 1);
-    // The undo history no longer matches the text: drop it.
-    send(B::SCI_EMPTYUNDOBUFFER);
+    UnrecordedEditDone();
+}
+
+void TEditForm::UnrecordedEditDone() {
+    send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     unrecordedEdit_ = true;
+}
+
+long TEditForm::ReplaceRange(long start, long end, const QByteArray& utf8) {
+    using B = QsciScintillaBase;
+    send(B::SCI_SETUNDOCOLLECTION, 0);
+    send(B::SCI_SETTARGETRANGE, start, end);
+    Editor->SendScintilla(B::SCI_REPLACETARGET, uintptr_t(utf8.size()), utf8.constData());
+    send(B::SCI_SETUNDOCOLLECTION, 1);
+    UnrecordedEditDone();
+    return send(B::SCI_GETTARGETEND);
 }
 
 QString TEditForm::SelectedText() const {

@@ -42,6 +42,12 @@ public:
     // Replaces the selection with `text` without recording it for undo; the
     // caret ends after the text with nothing selected.
     void ReplaceSelection(const QString& text);
+    // Replaces the bytes [start, end) of the editor's UTF-8 text the same way
+    // (no undo); returns the position right after the new text.
+    long ReplaceRange(long start, long end, const QByteArray& utf8);
+    // After edits made with undo collection off: the undo history no longer
+    // matches the text, so it is dropped, and the document counts as changed.
+    void UnrecordedEditDone();
     QString SelectedText() const;
     QString Text() const;
     void SetText(const QString& text); // new content, recorded for undo

@@ -109,15 +109,16 @@ std::optional<FileDialogResult> QtUi::OpenFileDialog(QWidget* owner, const FileD
 }
 
 std::optional<FileDialogResult> QtUi::SaveFileDialog(QWidget* owner, const FileDialogRequest& request,
-                                                     const std::function<bool(const QString&)>& canClose) {
+                                                     const std::function<bool(const FileDialogResult&)>& canClose) {
     QFileDialog dialog(owner);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true); // the caller asks itself
     prepareFileDialog(dialog, request);
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        QString name = dialog.selectedFiles().first();
-        if (!canClose || canClose(name))
-            return FileDialogResult{name, int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1};
+        FileDialogResult chosen{dialog.selectedFiles().first(),
+                                int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1};
+        if (!canClose || canClose(chosen))
+            return chosen;
     }
     return std::nullopt;
 }

@@ -46,10 +46,11 @@ public:
     virtual std::optional<QString> InputBox(QWidget* owner, const QString& title, const QString& prompt,
                                             const QString& value) = 0;
     virtual std::optional<FileDialogResult> OpenFileDialog(QWidget* owner, const FileDialogRequest& request) = 0;
-    // `canClose` is asked about the chosen name; false keeps the dialog open.
+    // `canClose` is asked about the chosen name and filter; false keeps the
+    // dialog open for another name.
     virtual std::optional<FileDialogResult>
     SaveFileDialog(QWidget* owner, const FileDialogRequest& request,
-                   const std::function<bool(const QString&)>& canClose) = 0;
+                   const std::function<bool(const FileDialogResult&)>& canClose) = 0;
     virtual std::optional<QColor> ColorDialog(QWidget* owner, const QColor& initial) = 0;
     virtual std::optional<QFont> FontDialog(QWidget* owner, const QFont& initial) = 0;
     virtual std::optional<QString> FolderDialog(QWidget* owner, const QString& title, const QString& initial) = 0;
@@ -69,7 +70,7 @@ public:
                                     const QString& value) override;
     std::optional<FileDialogResult> OpenFileDialog(QWidget* owner, const FileDialogRequest& request) override;
     std::optional<FileDialogResult> SaveFileDialog(QWidget* owner, const FileDialogRequest& request,
-                                                   const std::function<bool(const QString&)>& canClose) override;
+                                                   const std::function<bool(const FileDialogResult&)>& canClose) override;
     std::optional<QColor> ColorDialog(QWidget* owner, const QColor& initial) override;
     std::optional<QFont> FontDialog(QWidget* owner, const QFont& initial) override;
     std::optional<QString> FolderDialog(QWidget* owner, const QString& title, const QString& initial) override;

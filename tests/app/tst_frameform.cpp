@@ -3,6 +3,7 @@
 #include "app/FrameForm.h"
 #include "app/PaletteSwitches.h"
 #include "app/Startup.h"
+#include "documents/DocumentCommands.h"
 #include "documents/EditForm.h"
 #include "platform/ActionList.h"
 #include "platform/AppError.h"
@@ -56,7 +57,7 @@ private Q_SLOTS:
     void contextMenus();
     void statusBarPanels();
     void firstStartWithoutSettings();
-    void unbuiltCommandsStayDisabled();
+    void commandsWithoutADocument();
     void commandLineFiles();
     void unreadableCommandLineFileDoesNotStopTheOthers();
     void droppedFiles();
@@ -193,13 +194,32 @@ void TestFrameForm::firstStartWithoutSettings() {
     QVERIFY(!QFile::exists(f->SettingsPath())); // nothing written before the close
 }
 
-void TestFrameForm::unbuiltCommandsStayDisabled() {
+void TestFrameForm::commandsWithoutADocument() {
     TFrameForm& frame = f->Start();
     frame.UpdateActions();
-    for (const char* name : {"FileNew1", "FileOpen1", "HTMLRetry", "BrowserIEOpen", "Option", "About"})
+    for (const char* name : {"FileSave1", "FileSaveAs1", "FileClose1", "FileSaveClose1", "FilePrint1", "EditUndo",
+                             "EditSelectAll", "EditDeleteSelected1", "FileInsertFile1", "EditFindReplace1",
+                             "HTMLRetry", "HTMLFont", "HTMLUrl", "HTMLComment", "HTMLToLarge", "HTMLToSmall",
+                             "HTMLDate", "FileNewTemplete1"})
         QVERIFY2(!frame.Action(name)->isEnabled(), name);
-    QVERIFY(frame.Action("FileExit1")->isEnabled());
-    QVERIFY(frame.Action("HelpHelp1")->isEnabled());
+    for (const char* name : {"FileNew1", "FileOpen1", "FileExit1", "HelpHelp1"})
+        QVERIFY2(frame.Action(name)->isEnabled(), name);
+    // Commands of later steps stay disabled.
+    for (const char* name : {"BrowserIEOpen", "Option", "About"})
+        QVERIFY2(!frame.Action(name)->isEnabled(), name);
+    frame.NewEditForm();
+    frame.UpdateActions();
+    QVERIFY(frame.Action("FileSave1")->isEnabled());
+    QVERIFY(frame.Action("HTMLDate")->isEnabled());
+    // The template command follows its file (once the wizard is there).
+    DocumentCommands::SetTemplateWizard([](TFrameForm&) {});
+    frame.TempletePath = f->Path("template.html");
+    frame.UpdateActions();
+    QVERIFY(!frame.Action("FileNewTemplete1")->isEnabled());
+    QVERIFY(WriteFileBytes(frame.TempletePath, "<html></html>"));
+    frame.UpdateActions();
+    QVERIFY(frame.Action("FileNewTemplete1")->isEnabled());
+    DocumentCommands::SetTemplateWizard({});
 }
 
 // ------------------------------------------------------------------ files

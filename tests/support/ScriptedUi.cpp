@@ -65,7 +65,7 @@ std::optional<FileDialogResult> ScriptedUi::OpenFileDialog(QWidget*, const FileD
 }
 
 std::optional<FileDialogResult> ScriptedUi::SaveFileDialog(QWidget*, const FileDialogRequest& request,
-                                                           const std::function<bool(const QString&)>& canClose) {
+                                                           const std::function<bool(const FileDialogResult&)>& canClose) {
     fileRequests << request;
     // Like the real dialog: a name that may not close it is followed by the
     // next queued answer.
@@ -73,8 +73,9 @@ std::optional<FileDialogResult> ScriptedUi::SaveFileDialog(QWidget*, const FileD
         const FileAnswer* a = next<FileAnswer>("save dialog");
         if (!a || a->fileName.isEmpty())
             return std::nullopt;
-        if (!canClose || canClose(a->fileName))
-            return FileDialogResult{a->fileName, a->filterIndex};
+        FileDialogResult chosen{a->fileName, a->filterIndex};
+        if (!canClose || canClose(chosen))
+            return chosen;
     }
 }
 

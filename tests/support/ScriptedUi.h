@@ -52,7 +52,7 @@ public:
                                     const QString& value) override;
     std::optional<FileDialogResult> OpenFileDialog(QWidget* owner, const FileDialogRequest& request) override;
     std::optional<FileDialogResult> SaveFileDialog(QWidget* owner, const FileDialogRequest& request,
-                                                   const std::function<bool(const QString&)>& canClose) override;
+                                                   const std::function<bool(const FileDialogResult&)>& canClose) override;
     std::optional<QColor> ColorDialog(QWidget* owner, const QColor& initial) override;
     std::optional<QFont> FontDialog(QWidget* owner, const QFont& initial) override;
     std::optional<QString> FolderDialog(QWidget* owner, const QString& title, const QString& initial) override;
