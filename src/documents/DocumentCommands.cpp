@@ -124,7 +124,7 @@ void DocumentCommands::FilePrint1Execute() {
     printer.setDocName(PrintJobTitle(*form));
     if (!ui_.PrintDialog(&frame_, printer) || !form)
         return;
-    if (!printer.printRange(form->Editor))
+    if (!printer.printRange(form->Editor) || printer.printerState() == QPrinter::Error)
         throw AppError(QStringLiteral("%1 を印刷できません").arg(PrintJobTitle(*form)));
 }
 
