@@ -27,6 +27,7 @@ test: build
 
 bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_open
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_replace
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
