@@ -3,8 +3,8 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
-# make run opens the shipped sample page unless ARGS names other files.
-ARGS ?= data/sample.html
+# make run opens a copy of the shipped sample page unless ARGS names other files.
+ARGS ?= $(BUILD_DIR)/sample.html
 
 .PHONY: all deps configure build run test bench clean format
 
@@ -20,6 +20,7 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
+	@test -f $(BUILD_DIR)/sample.html || cp data/sample.html $(BUILD_DIR)/sample.html
 	@$(BUILD_DIR)/larkspur $(ARGS)
 
 test: build
