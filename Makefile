@@ -21,6 +21,7 @@ build: configure
 
 run: build
 	@test -f $(BUILD_DIR)/sample.html || cp data/sample.html $(BUILD_DIR)/sample.html
+	@test -f $(BUILD_DIR)/larkspur.ini || printf '[Parette]\r\nInsPath=%s\r\n' "$(CURDIR)/data/tagdefs.ini" > $(BUILD_DIR)/larkspur.ini
 	@$(BUILD_DIR)/larkspur $(ARGS)
 
 test: build

@@ -56,6 +56,7 @@ TFrameForm::TFrameForm(Ui& ui, Shell& shell, const QString& settingsPath, const 
         if (auto* form = dynamic_cast<TEditForm*>(window))
             form->FormActivate();
     });
+    RegisterPalettes();
     createActions();
     createMenus();
     createToolBars();
@@ -398,7 +399,7 @@ void TFrameForm::SStatusBarClick() {
     StatusBar->setVisible(SStatusBar->isChecked());
 }
 
-void TFrameForm::ParetteExecute(int palette) { PaletteSwitches::Open(PaletteId(palette), *MdiArea); }
+void TFrameForm::ParetteExecute(int palette) { PaletteSwitches::Open(PaletteId(palette), *this); }
 
 bool TFrameForm::ParetteUpdate(int palette) const {
     if (!PaletteSwitches::IsBuilt(PaletteId(palette)))

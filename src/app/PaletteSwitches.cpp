@@ -26,9 +26,9 @@ void PaletteSwitches::Register(PaletteId id, Opener opener) { openers()[id] = st
 
 bool PaletteSwitches::IsBuilt(PaletteId id) { return bool(openers()[id]); }
 
-void PaletteSwitches::Open(PaletteId id, QMdiArea& area) {
+void PaletteSwitches::Open(PaletteId id, TFrameForm& frame) {
     if (openers()[id])
-        openers()[id](area);
+        openers()[id](frame);
 }
 
 } // namespace larkspur

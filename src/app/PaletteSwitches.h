@@ -16,6 +16,11 @@
 
 namespace larkspur {
 
+class TFrameForm;
+
+// Installs the openers of the palettes that exist (called by the main window).
+void RegisterPalettes();
+
 enum PaletteId {
     PaletteTag = 0,
     PaletteSentence,
@@ -56,11 +61,11 @@ T* ShowPalette(QPointer<T>& pointer, QMdiArea& area, const std::function<T*()>& 
 
 class PaletteSwitches {
 public:
-    using Opener = std::function<void(QMdiArea&)>;
+    using Opener = std::function<void(TFrameForm&)>;
     // Installs the opener of a palette (done by the palette's own module).
     static void Register(PaletteId id, Opener opener);
     static bool IsBuilt(PaletteId id);
-    static void Open(PaletteId id, QMdiArea& area);
+    static void Open(PaletteId id, TFrameForm& frame);
 
 private:
     static std::array<Opener, PaletteCount>& openers();

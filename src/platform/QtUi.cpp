@@ -7,7 +7,11 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QPixmap>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace larkspur {
 
@@ -136,6 +140,44 @@ std::optional<QFont> QtUi::FontDialog(QWidget* owner, const QFont& initial) {
     if (!ok)
         return std::nullopt;
     return f;
+}
+
+std::optional<FontChoice> QtUi::FontEffectsDialog(QWidget* owner, const FontChoice& initial) {
+    QDialog dialog(owner);
+    dialog.setWindowTitle(QStringLiteral("フォント"));
+    auto* fonts = new QFontDialog(initial.font, &dialog);
+    fonts->setOption(QFontDialog::NoButtons);
+    fonts->setWindowFlags(Qt::Widget);
+    QColor color = initial.color.isValid() ? initial.color : QColor(Qt::black);
+    auto* colorButton = new QPushButton(QStringLiteral("色(&C)..."), &dialog);
+    auto showColor = [&] {
+        QPixmap swatch(16, 16);
+        swatch.fill(color);
+        colorButton->setIcon(QIcon(swatch));
+    };
+    showColor();
+    QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&] {
+        QColor c = QColorDialog::getColor(color, &dialog);
+        if (c.isValid()) {
+            color = c;
+            showColor();
+        }
+    });
+    auto* buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(colorButton);
+    bottom->addStretch();
+    bottom->addWidget(buttons);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(bottom);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FontChoice{fonts->currentFont(), color};
 }
 
 std::optional<QString> QtUi::FolderDialog(QWidget* owner, const QString& title, const QString& initial) {

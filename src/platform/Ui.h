@@ -30,6 +30,12 @@ struct FileDialogRequest {
     QString fileName;
 };
 
+// A font with its colour, as the font dialog with effects chooses them.
+struct FontChoice {
+    QFont font;
+    QColor color;
+};
+
 struct FileDialogResult {
     QString fileName;
     int filterIndex = 1;
@@ -53,6 +59,8 @@ public:
                    const std::function<bool(const FileDialogResult&)>& canClose) = 0;
     virtual std::optional<QColor> ColorDialog(QWidget* owner, const QColor& initial) = 0;
     virtual std::optional<QFont> FontDialog(QWidget* owner, const QFont& initial) = 0;
+    // The font dialog with a colour and the underline and strike-out effects.
+    virtual std::optional<FontChoice> FontEffectsDialog(QWidget* owner, const FontChoice& initial) = 0;
     virtual std::optional<QString> FolderDialog(QWidget* owner, const QString& title, const QString& initial) = 0;
     // Shows the print dialog for `printer`; false when cancelled.
     virtual bool PrintDialog(QWidget* owner, QPrinter& printer) = 0;
@@ -73,6 +81,7 @@ public:
                                                    const std::function<bool(const FileDialogResult&)>& canClose) override;
     std::optional<QColor> ColorDialog(QWidget* owner, const QColor& initial) override;
     std::optional<QFont> FontDialog(QWidget* owner, const QFont& initial) override;
+    std::optional<FontChoice> FontEffectsDialog(QWidget* owner, const FontChoice& initial) override;
     std::optional<QString> FolderDialog(QWidget* owner, const QString& title, const QString& initial) override;
     bool PrintDialog(QWidget* owner, QPrinter& printer) override;
     int ExecModal(QDialog& dialog) override;

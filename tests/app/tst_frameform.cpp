@@ -402,8 +402,8 @@ void TestFrameForm::tagPairShownAtStart() {
 
 void TestFrameForm::paletteSwitch() {
     TFrameForm& frame = f->Start();
-    PaletteSwitches::Register(PaletteLink, [](QMdiArea& area) {
-        ShowPalette<TTestPalette>(TestPalette, area, [] { return new TTestPalette; });
+    PaletteSwitches::Register(PaletteLink, [](TFrameForm& frame) {
+        ShowPalette<TTestPalette>(TestPalette, *frame.MdiArea, [] { return new TTestPalette; });
     });
     QAction* sw = frame.Action("ParetteLink");
     frame.UpdateActions();
@@ -437,8 +437,8 @@ void TestFrameForm::fileBoundPaletteSwitches() {
     QFETCH(int, palette);
     QFETCH(QString, action);
     TFrameForm& frame = f->Start();
-    PaletteSwitches::Register(PaletteId(palette), [](QMdiArea& area) {
-        ShowPalette<TTestPalette>(TestPalette, area, [] { return new TTestPalette; });
+    PaletteSwitches::Register(PaletteId(palette), [](TFrameForm& frame) {
+        ShowPalette<TTestPalette>(TestPalette, *frame.MdiArea, [] { return new TTestPalette; });
     });
     QString* path = palette == PaletteTag        ? &frame.InsPath
                     : palette == PaletteSentence ? &frame.TextPath
@@ -540,8 +540,8 @@ void TestFrameForm::editFormFollowsActivationAndClose() {
     QCOMPARE(EditForm.data(), named);
     QCOMPARE(frame.CurrentFile, f->Path("a.html"));
     // Activating a palette leaves the target document alone.
-    PaletteSwitches::Register(PaletteLink, [](QMdiArea& area) {
-        ShowPalette<TTestPalette>(TestPalette, area, [] { return new TTestPalette; });
+    PaletteSwitches::Register(PaletteLink, [](TFrameForm& frame) {
+        ShowPalette<TTestPalette>(TestPalette, *frame.MdiArea, [] { return new TTestPalette; });
     });
     frame.ParetteExecute(PaletteLink);
     QCOMPARE(EditForm.data(), named);

@@ -14,6 +14,12 @@ void ScriptedUi::AnswerPrint(PrintAnswer configure) {
 }
 void ScriptedUi::AnswerModal(ModalAnswer run) { answers.emplace_back(std::in_place_type<ModalAnswer>, std::move(run)); }
 
+void ScriptedUi::AnswerColor(const QColor& color) { answers.emplace_back(std::in_place_type<QColor>, color); }
+void ScriptedUi::AnswerFont(const QFont& font) { answers.emplace_back(std::in_place_type<QFont>, font); }
+void ScriptedUi::AnswerFontChoice(const FontChoice& choice) {
+    answers.emplace_back(std::in_place_type<FontChoice>, choice);
+}
+
 QStringList ScriptedUi::Texts() const {
     QStringList t;
     for (const Message& m : messages)
@@ -79,7 +85,8 @@ std::optional<FileDialogResult> ScriptedUi::SaveFileDialog(QWidget*, const FileD
     }
 }
 
-std::optional<QColor> ScriptedUi::ColorDialog(QWidget*, const QColor&) {
+std::optional<QColor> ScriptedUi::ColorDialog(QWidget*, const QColor& initial) {
+    lastInitialColor = initial;
     const QColor* c = next<QColor>("colour dialog");
     return c ? std::optional<QColor>(*c) : std::nullopt;
 }
@@ -87,6 +94,12 @@ std::optional<QColor> ScriptedUi::ColorDialog(QWidget*, const QColor&) {
 std::optional<QFont> ScriptedUi::FontDialog(QWidget*, const QFont&) {
     const QFont* f = next<QFont>("font dialog");
     return f ? std::optional<QFont>(*f) : std::nullopt;
+}
+
+std::optional<FontChoice> ScriptedUi::FontEffectsDialog(QWidget*, const FontChoice& initial) {
+    lastInitialFont = initial;
+    const FontChoice* c = next<FontChoice>("font dialog with effects");
+    return c ? std::optional<FontChoice>(*c) : std::nullopt;
 }
 
 std::optional<QString> ScriptedUi::FolderDialog(QWidget*, const QString&, const QString&) {

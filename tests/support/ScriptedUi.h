@@ -28,7 +28,8 @@ public:
     struct Cancel {};
     using PrintAnswer = std::function<void(QPrinter&)>;
     using ModalAnswer = std::function<int(QDialog&)>;
-    using Answer = std::variant<MsgResult, FileAnswer, QString, QColor, QFont, PrintAnswer, ModalAnswer, Cancel>;
+    using Answer =
+        std::variant<MsgResult, FileAnswer, QString, QColor, QFont, FontChoice, PrintAnswer, ModalAnswer, Cancel>;
 
     // Queues the next answer.
     void AnswerButton(MsgResult r);
@@ -36,6 +37,12 @@ public:
     void AnswerCancel();
     void AnswerPrint(PrintAnswer configure);
     void AnswerModal(ModalAnswer run);
+    void AnswerColor(const QColor& color);
+    void AnswerFont(const QFont& font);
+    void AnswerFontChoice(const FontChoice& choice);
+    // The initial values the last colour and font dialogs were shown with.
+    QColor lastInitialColor;
+    FontChoice lastInitialFont;
 
     QList<Message> messages;
     QList<FileDialogRequest> fileRequests;
@@ -55,6 +62,7 @@ public:
                                                    const std::function<bool(const FileDialogResult&)>& canClose) override;
     std::optional<QColor> ColorDialog(QWidget* owner, const QColor& initial) override;
     std::optional<QFont> FontDialog(QWidget* owner, const QFont& initial) override;
+    std::optional<FontChoice> FontEffectsDialog(QWidget* owner, const FontChoice& initial) override;
     std::optional<QString> FolderDialog(QWidget* owner, const QString& title, const QString& initial) override;
     bool PrintDialog(QWidget* owner, QPrinter& printer) override;
     int ExecModal(QDialog& dialog) override;
