@@ -8,9 +8,8 @@
 #include "app/FrameForm.h"
 #include "documents/EditForm.h"
 #include "platform/Application.h"
-#include "platform/Shell.h"
 #include "platform/TextCodec.h"
-#include "platform/Ui.h"
+#include "BenchSupport.h"
 
 #include <Qsci/qsciscintilla.h>
 #include <QElapsedTimer>
@@ -46,19 +45,6 @@ QByteArray makeHtml(qint64 bytes) {
     return out;
 }
 
-class SilentUi : public QtUi {
-public:
-    MsgResult MessageBox(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons) override {
-        return MsgResult::No;
-    }
-    void ShowMessage(QWidget*, const QString&) override {}
-};
-
-class NoShell : public Shell {
-public:
-    bool OpenUrl(const QUrl&) override { return true; }
-    bool StartProgram(const QString&, const QStringList&) override { return true; }
-};
 
 int runCase(int megabytes, bool cp932) {
 

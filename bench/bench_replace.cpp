@@ -4,8 +4,7 @@
 #include "documents/EditForm.h"
 #include "documents/FindReplace.h"
 #include "platform/Application.h"
-#include "platform/Shell.h"
-#include "platform/Ui.h"
+#include "BenchSupport.h"
 
 #include <Qsci/qsciscintilla.h>
 #include <QElapsedTimer>
@@ -15,21 +14,6 @@
 #include <cstdio>
 
 using namespace larkspur;
-
-namespace {
-class SilentUi : public QtUi {
-public:
-    MsgResult MessageBox(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons) override {
-        return MsgResult::No;
-    }
-    void ShowMessage(QWidget*, const QString&) override {}
-};
-class NoShell : public Shell {
-public:
-    bool OpenUrl(const QUrl&) override { return true; }
-    bool StartProgram(const QString&, const QStringList&) override { return true; }
-};
-} // namespace
 
 int main(int argc, char** argv) {
     Application app(argc, argv);
