@@ -20,9 +20,11 @@ void ReportException(const QString& text) {
         std::fprintf(stderr, "Larkspur: %s\n", qPrintable(text));
 }
 
-bool RunHandler(const std::function<void()>& handler) {
+namespace {
+// Runs `f`, reporting an error that escapes it; false when it was abandoned.
+template <class F> bool guarded(F&& f) {
     try {
-        handler();
+        f();
         return true;
     } catch (const AppError& e) {
         ReportException(e.Message());
@@ -31,6 +33,9 @@ bool RunHandler(const std::function<void()>& handler) {
     }
     return false;
 }
+} // namespace
+
+bool RunHandler(const std::function<void()>& handler) { return guarded(handler); }
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Larkspur"));
@@ -39,7 +44,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     bool result = false;
-    RunHandler([&] { result = QApplication::notify(receiver, event); });
+    guarded([&] { result = QApplication::notify(receiver, event); });
     return result;
 }
 

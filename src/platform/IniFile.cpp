@@ -129,29 +129,30 @@ void IniDocument::classify(Line& line) const {
 
 void IniDocument::reindex() {
     sections_.clear();
-    sectionFolded_.clear();
+    firstSection_.clear();
     for (int i = 0; i < int(lines_.size()); ++i) {
-        if (lines_[i].kind != Kind::Section)
-            continue;
-        if (!sections_.empty())
-            sections_.back().end = i;
-        sections_.push_back({i, int(lines_.size())});
-        sectionFolded_.push_back(lines_[i].folded);
+        const Line& line = lines_[i];
+        if (line.kind == Kind::Section) {
+            if (!sections_.empty())
+                sections_.back().end = i;
+            sections_.push_back({i, int(lines_.size()), {}});
+            if (!firstSection_.contains(line.folded)) // the first of duplicate sections counts
+                firstSection_.insert(line.folded, int(sections_.size()) - 1);
+        } else if (line.kind == Kind::Key && !sections_.empty()) {
+            QHash<QString, int>& keys = sections_.back().keys;
+            if (!keys.contains(line.folded)) // so does the first of duplicate keys
+                keys.insert(line.folded, i);
+        }
     }
 }
 
 const IniDocument::Section* IniDocument::findSection(const QString& folded) const {
-    for (size_t i = 0; i < sections_.size(); ++i)
-        if (sectionFolded_[i] == folded)
-            return &sections_[i];
-    return nullptr;
+    auto it = firstSection_.constFind(folded);
+    return it == firstSection_.constEnd() ? nullptr : &sections_[*it];
 }
 
 int IniDocument::findKey(const Section& s, const QString& folded) const {
-    for (int i = s.header + 1; i < s.end; ++i)
-        if (lines_[i].kind == Kind::Key && lines_[i].folded == folded)
-            return i;
-    return -1;
+    return s.keys.value(folded, -1);
 }
 
 QByteArray IniDocument::rawValue(const Line& line) const {

@@ -17,6 +17,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -66,6 +67,7 @@ private:
     struct Section {
         int header = -1; // line index
         int end = 0;     // one past its last line
+        QHash<QString, int> keys; // folded key name -> line of its first occurrence
     };
 
     void parse(const QByteArray& bytes);
@@ -78,8 +80,8 @@ private:
     void insertLine(int at, QByteArray raw);
 
     std::vector<Line> lines_;
-    std::vector<Section> sections_; // first occurrence of each name, in file order
-    std::vector<QString> sectionFolded_;
+    std::vector<Section> sections_;      // every section, in file order
+    QHash<QString, int> firstSection_;  // folded name -> index of its first occurrence
     TextEncoding encoding_ = TextEncoding::Utf8;
     bool bom_ = false;
 };
