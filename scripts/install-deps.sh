@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake
-  qt6-base-dev qt6-base-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   libqscintilla2-qt6-dev
   libjpeg62-turbo-dev
   fonts-noto-cjk

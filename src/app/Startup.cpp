@@ -6,6 +6,9 @@
 #include "platform/Shell.h"
 #include "platform/Ui.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 namespace larkspur {
 
 int StartLarkspur(Ui& ui, Shell& shell, const StartOptions& options, const std::function<int()>& runLoop) {
@@ -28,6 +31,11 @@ int StartLarkspur(Ui& ui, Shell& shell, const StartOptions& options, const std::
 
 int LarkspurMain(int argc, char** argv) {
     Application app(argc, argv);
+    // The user interface is Japanese: Qt's own dialogs (files, colours,
+    // fonts, printing) speak it too.
+    QTranslator qtText;
+    if (qtText.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtText);
     QtUi ui;
     DesktopShell shell;
     StartOptions options;
