@@ -240,10 +240,27 @@ bool DocumentCommands::EditCopy1Update() {
     return w && hasSelection(w);
 }
 
+namespace {
+// Whether the clipboard holds text, asked again only when it changes: update
+// handlers run at every idle moment, and asking the clipboard of another
+// program can mean a round trip to the display server.
+bool clipboardHasText() {
+    static bool hasText = [] {
+        QClipboard* clipboard = QApplication::clipboard();
+        QObject::connect(clipboard, &QClipboard::dataChanged, clipboard, [clipboard] {
+            const QMimeData* data = clipboard->mimeData();
+            hasText = data && data->hasText();
+        });
+        const QMimeData* data = clipboard->mimeData();
+        return data && data->hasText();
+    }();
+    return hasText;
+}
+} // namespace
+
 bool DocumentCommands::EditPaste1Update() {
     QWidget* w = focusedEdit();
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    return w && !isReadOnly(w) && data && data->hasText();
+    return w && !isReadOnly(w) && clipboardHasText();
 }
 
 } // namespace larkspur
