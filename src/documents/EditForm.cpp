@@ -12,6 +12,8 @@
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
@@ -321,6 +323,18 @@ bool TEditForm::eventFilter(QObject* watched, QEvent* event) {
         if (watched == Editor->viewport())
             ShowCaretPos();
         break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        // Files dropped on a document open in windows of their own, as on the
+        // main window; the editor would only paste their names.
+        const QMimeData* data = static_cast<QDropEvent*>(event)->mimeData();
+        if (data && data->hasUrls() && !data->urls().isEmpty() && data->urls().first().isLocalFile()) {
+            event->ignore();
+            return true;
+        }
+        break;
+    }
     case QEvent::ContextMenu:
         if (QMenu* menu = host_.DocumentContextMenu()) {
             menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());

@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include <QLabel>
+#include <QMimeData>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void commandLineFiles();
     void unreadableCommandLineFileDoesNotStopTheOthers();
     void droppedFiles();
+    void filesDroppedOnADocumentOpen();
     void shutDownRefusedByADocument();
     void shutDownWritesEverySetting();
     void unwritableSettingsKeepTheWindowOpen();
@@ -266,6 +268,23 @@ void TestFrameForm::droppedFiles() {
     QCOMPARE(f->ui.messages[0].title, QString("Larkspur"));
     QCOMPARE(f->ui.messages[0].icon, MsgIcon::Exclamation);
     QCOMPARE(f->ui.messages[0].buttons, MsgButtons::Ok);
+}
+
+void TestFrameForm::filesDroppedOnADocumentOpen() {
+    QVERIFY(WriteFileBytes(f->Path("d.html"), "dropped"));
+    TFrameForm& frame = f->Start();
+    TEditForm* target = frame.NewEditForm();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(f->Path("d.html"))});
+    QWidget* viewport = target->Editor->viewport();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    QVERIFY(enter.isAccepted()); // by the main window, through the document
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drop);
+    QCOMPARE(target->Text(), QString()); // the name was not pasted
+    QCOMPARE(frame.Children().size(), 2);
+    QCOMPARE(doc(1)->Text(), QString("dropped"));
 }
 
 // -------------------------------------------------------------- shut-down
