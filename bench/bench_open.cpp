@@ -5,18 +5,18 @@
 //   bench_open MB [cp932]      one case: a generated HTML file of MB megabytes
 //
 // Prints one line per case. Figures only; nothing is asserted.
+#include "BenchSupport.h"
 #include "app/FrameForm.h"
 #include "documents/EditForm.h"
 #include "platform/Application.h"
 #include "platform/TextCodec.h"
-#include "BenchSupport.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <Qsci/qsciscintilla.h>
 #include <cstdio>
 
 using namespace larkspur;
@@ -44,7 +44,6 @@ QByteArray makeHtml(qint64 bytes) {
     out += "</table></body></html>\r\n";
     return out;
 }
-
 
 int runCase(int megabytes, bool cp932) {
 

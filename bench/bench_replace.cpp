@@ -1,16 +1,16 @@
 // Replace all in a 20 MB document with 238,000 matches, beside sed on the
 // same file. Prints figures; asserts nothing.
+#include "BenchSupport.h"
 #include "app/FrameForm.h"
 #include "documents/EditForm.h"
 #include "documents/FindReplace.h"
 #include "platform/Application.h"
-#include "BenchSupport.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <Qsci/qsciscintilla.h>
 #include <cstdio>
 
 using namespace larkspur;
@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
     sed.waitForFinished(-1);
     const double sedMs = t.nsecsElapsed() / 1e6;
 
-    std::printf("replace all in %.1f MB: %ld replacements (%ld expected) in %.0f ms; sed -i on the same file: %.0f ms\n",
-                mb, n, long(matches), ms, sedMs);
+    std::printf(
+        "replace all in %.1f MB: %ld replacements (%ld expected) in %.0f ms; sed -i on the same file: %.0f ms\n", mb, n,
+        long(matches), ms, sedMs);
     return 0;
 }

@@ -113,29 +113,40 @@ void TFrameForm::createActions() {
         ActionList1->SetUpdate(a, std::move(update));
         return a;
     };
-    command("FileNew1", QStringLiteral("新規作成(&N)"), QStringLiteral("新規"), [d] { d->FileNew1Execute(); }, {},
-            QKeySequence(Qt::CTRL | Qt::Key_N));
-    command("FileNewTemplete1", QStringLiteral("テンプレート(&T)..."), QStringLiteral("テンプレートを用いて新規作成"),
-            [d] { d->FileNewTemplete1Execute(); }, [d] { return d->FileNewTemplete1Update(); });
-    command("FileOpen1", QStringLiteral("開く(&O)..."), QStringLiteral("開く|ファイルを開く"),
-            [d] { d->FileOpen1Execute(); }, {}, QKeySequence(Qt::CTRL | Qt::Key_O));
-    command("FileSave1", QStringLiteral("上書き保存(&S)"), QStringLiteral("保存|現在のファイルを保存"),
-            [d] { d->FileSave1Execute(); }, hasDocument, QKeySequence(Qt::CTRL | Qt::Key_S));
-    command("FileSaveAs1", QStringLiteral("新規保存(&A)..."), QStringLiteral("別名保存|ファイルに別の名前をつけて保存"),
-            [d] { d->FileSaveAs1Execute(); }, hasDocument);
-    command("FileClose1", QStringLiteral("閉じる(&C)"), QStringLiteral("閉じる|現在のファイルを閉じる"),
-            [d] { d->FileClose1Execute(); }, hasDocument);
-    command("FileSaveClose1", QStringLiteral("保存して閉じる(&E)"), QStringLiteral("保存して閉じる"),
-            [d] { d->FileSaveClose1Execute(); }, hasDocument);
-    command("FilePrint1", QStringLiteral("印刷(&P)..."), QString(), [d] { d->FilePrint1Execute(); }, hasDocument);
+    command(
+        "FileNew1", QStringLiteral("新規作成(&N)"), QStringLiteral("新規"), [d] { d->FileNew1Execute(); }, {},
+        QKeySequence(Qt::CTRL | Qt::Key_N));
+    command(
+        "FileNewTemplete1", QStringLiteral("テンプレート(&T)..."), QStringLiteral("テンプレートを用いて新規作成"),
+        [d] { d->FileNewTemplete1Execute(); }, [d] { return d->FileNewTemplete1Update(); });
+    command(
+        "FileOpen1", QStringLiteral("開く(&O)..."), QStringLiteral("開く|ファイルを開く"),
+        [d] { d->FileOpen1Execute(); }, {}, QKeySequence(Qt::CTRL | Qt::Key_O));
+    command(
+        "FileSave1", QStringLiteral("上書き保存(&S)"), QStringLiteral("保存|現在のファイルを保存"),
+        [d] { d->FileSave1Execute(); }, hasDocument, QKeySequence(Qt::CTRL | Qt::Key_S));
+    command(
+        "FileSaveAs1", QStringLiteral("新規保存(&A)..."), QStringLiteral("別名保存|ファイルに別の名前をつけて保存"),
+        [d] { d->FileSaveAs1Execute(); }, hasDocument);
+    command(
+        "FileClose1", QStringLiteral("閉じる(&C)"), QStringLiteral("閉じる|現在のファイルを閉じる"),
+        [d] { d->FileClose1Execute(); }, hasDocument);
+    command(
+        "FileSaveClose1", QStringLiteral("保存して閉じる(&E)"), QStringLiteral("保存して閉じる"),
+        [d] { d->FileSaveClose1Execute(); }, hasDocument);
+    command(
+        "FilePrint1", QStringLiteral("印刷(&P)..."), QString(), [d] { d->FilePrint1Execute(); }, hasDocument);
     command("FileExit1", QStringLiteral("終了(&X)"), QStringLiteral("終了|アプリケーションの終了"), [this] { close(); },
             {});
-    command("EditUndo", QStringLiteral("元に戻す(&U)"), QStringLiteral("元に戻す"), [d] { d->EditUndoExecute(); },
-            hasDocument, QKeySequence(Qt::CTRL | Qt::Key_Z));
-    command("EditSelectAll", QStringLiteral("全て選択(&A)"), QStringLiteral("文章全体を選択する"),
-            [d] { d->EditSelectAllExecute(); }, hasDocument);
-    command("EditDeleteSelected1", QStringLiteral("削除(&D)"), QStringLiteral("選択範囲を削除"),
-            [d] { d->EditDeleteSelected1Execute(); }, hasDocument);
+    command(
+        "EditUndo", QStringLiteral("元に戻す(&U)"), QStringLiteral("元に戻す"), [d] { d->EditUndoExecute(); },
+        hasDocument, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    command(
+        "EditSelectAll", QStringLiteral("全て選択(&A)"), QStringLiteral("文章全体を選択する"),
+        [d] { d->EditSelectAllExecute(); }, hasDocument);
+    command(
+        "EditDeleteSelected1", QStringLiteral("削除(&D)"), QStringLiteral("選択範囲を削除"),
+        [d] { d->EditDeleteSelected1Execute(); }, hasDocument);
     command("EditCut1", QStringLiteral("切り取り(&T)"), QStringLiteral("切り取り|選択部分を削除しｋリップボードに送る"),
             &DocumentCommands::EditCut1Execute, &DocumentCommands::EditCut1Update, QKeySequence(Qt::CTRL | Qt::Key_X));
     command("EditCopy1", QStringLiteral("コピー(&C)"), QStringLiteral("コピー|選択部分をコピーしクリップボードに送る"),
@@ -144,32 +155,43 @@ void TFrameForm::createActions() {
     command("EditPaste1", QStringLiteral("貼り付け(&P)"), QStringLiteral("貼り付け|クリップボードの内容を挿入"),
             &DocumentCommands::EditPaste1Execute, &DocumentCommands::EditPaste1Update,
             QKeySequence(Qt::CTRL | Qt::Key_V));
-    command("EditFindReplace1", QStringLiteral("検索&&置換(&F)..."), QStringLiteral("検索&置換"),
-            [this] { EditFindReplace1Execute(); }, hasDocument);
-    command("FileInsertFile1", QStringLiteral("ファイルを挿入(&I)..."), QStringLiteral("カーソル位置にファイルの内容を挿入"),
-            [d] { d->FileInsertFile1Execute(); }, hasDocument);
+    command(
+        "EditFindReplace1", QStringLiteral("検索&&置換(&F)..."), QStringLiteral("検索&置換"),
+        [this] { EditFindReplace1Execute(); }, hasDocument);
+    command(
+        "FileInsertFile1", QStringLiteral("ファイルを挿入(&I)..."),
+        QStringLiteral("カーソル位置にファイルの内容を挿入"), [d] { d->FileInsertFile1Execute(); }, hasDocument);
     // Browser link.
     add("BrowserIE", QStringLiteral("Internet Explorer"), QStringLiteral("Internet Explorer DDE"));
     add("BrowserIEOpen", QStringLiteral("ファイルを開く(&O)"), QStringLiteral("IEで確認する"));
-    add("BrowserIEEdit", QStringLiteral("Larkspurで編集(&E)..."), QStringLiteral("表示しているファイルをLarkspurで編集"));
+    add("BrowserIEEdit", QStringLiteral("Larkspurで編集(&E)..."),
+        QStringLiteral("表示しているファイルをLarkspurで編集"));
     add("BrowserNN", QStringLiteral("Netscape Navigator"), QStringLiteral("Netscape Navigator DDE"));
     add("BrowserNNOpen", QStringLiteral("ファイルを開く(&O)"), QStringLiteral("NNで確認する"));
-    add("BrowserNNEdit", QStringLiteral("Larkspurで編集(&E)..."), QStringLiteral("表示しているファイルをLarkspurで編集"));
+    add("BrowserNNEdit", QStringLiteral("Larkspurで編集(&E)..."),
+        QStringLiteral("表示しているファイルをLarkspurで編集"));
     // HTML assist.
     HtmlAssistCommands* h = HtmlAssist.get();
-    command("HTMLRetry", QStringLiteral("タグ再挿入(&R)"), QStringLiteral("下のステータスバーのタグを再挿入"),
-            [h] { h->HTMLRetryExecute(); }, hasDocument, QKeySequence(Qt::CTRL | Qt::Key_R));
-    command("HTMLFont", QStringLiteral("フォント名挿入(&F)..."), QStringLiteral("フォント名を挿入"),
-            [h] { h->HTMLFontExecute(); }, hasDocument);
-    command("HTMLUrl", QStringLiteral("URLファイルからリンク(&I)..."), QString(), [h] { h->HTMLUrlExecute(); },
-            hasDocument);
-    command("HTMLComment", QStringLiteral("コメントにする(&C)"), QStringLiteral("選択範囲をコメント化"),
-            [h] { h->HTMLCommentExecute(); }, hasDocument);
-    command("HTMLToLarge", QStringLiteral("大文字にする(&L)"), QStringLiteral("選択範囲を大文字にする"),
-            [h] { h->HTMLToLargeExecute(); }, hasDocument);
-    command("HTMLToSmall", QStringLiteral("小文字にする(&S)"), QStringLiteral("選択範囲を小文字にする"),
-            [h] { h->HTMLToSmallExecute(); }, hasDocument);
-    command("HTMLDate", QStringLiteral("日付挿入(&D)"), QString(), [h] { h->HTMLDateExecute(); }, hasDocument);
+    command(
+        "HTMLRetry", QStringLiteral("タグ再挿入(&R)"), QStringLiteral("下のステータスバーのタグを再挿入"),
+        [h] { h->HTMLRetryExecute(); }, hasDocument, QKeySequence(Qt::CTRL | Qt::Key_R));
+    command(
+        "HTMLFont", QStringLiteral("フォント名挿入(&F)..."), QStringLiteral("フォント名を挿入"),
+        [h] { h->HTMLFontExecute(); }, hasDocument);
+    command(
+        "HTMLUrl", QStringLiteral("URLファイルからリンク(&I)..."), QString(), [h] { h->HTMLUrlExecute(); },
+        hasDocument);
+    command(
+        "HTMLComment", QStringLiteral("コメントにする(&C)"), QStringLiteral("選択範囲をコメント化"),
+        [h] { h->HTMLCommentExecute(); }, hasDocument);
+    command(
+        "HTMLToLarge", QStringLiteral("大文字にする(&L)"), QStringLiteral("選択範囲を大文字にする"),
+        [h] { h->HTMLToLargeExecute(); }, hasDocument);
+    command(
+        "HTMLToSmall", QStringLiteral("小文字にする(&S)"), QStringLiteral("選択範囲を小文字にする"),
+        [h] { h->HTMLToSmallExecute(); }, hasDocument);
+    command(
+        "HTMLDate", QStringLiteral("日付挿入(&D)"), QString(), [h] { h->HTMLDateExecute(); }, hasDocument);
     // Palette switches.
     for (int i = 0; i < PaletteCount; ++i) {
         const PaletteSwitchInfo& info = PaletteSwitch(PaletteId(i));
@@ -221,8 +243,8 @@ void TFrameForm::createMenus() {
         }
     };
     items(menu("File1", QStringLiteral("ファイル(&F)")),
-          {"FileNew1", "FileNewTemplete1", "FileOpen1", "-", "FileSave1", "FileSaveAs1", "FileClose1",
-           "FileSaveClose1", "-", "FilePrint1", "-", "FileExit1"});
+          {"FileNew1", "FileNewTemplete1", "FileOpen1", "-", "FileSave1", "FileSaveAs1", "FileClose1", "FileSaveClose1",
+           "-", "FilePrint1", "-", "FileExit1"});
     items(menu("Edit", QStringLiteral("編集(&E)")),
           {"EditUndo", "EditSelectAll", "EditDeleteSelected1", "-", "EditCut1", "EditCopy1", "EditPaste1", "-",
            "EditFindReplace1", "FileInsertFile1"});
@@ -316,8 +338,8 @@ void TFrameForm::createToolBars() {
     EditorToolBar = bar("EditorToolBar", QStringLiteral("エディタバー"),
                         {"FileNew1", "FileNewTemplete1", "FileOpen1", "FileSave1", "-", "EditUndo", "EditCut1",
                          "EditCopy1", "EditPaste1"});
-    HtmlToolBar = bar("HtmlToolBar", QStringLiteral("HTML補助バー"),
-                      {"HTMLRetry", "HTMLFont", "HTMLUrl", "HTMLComment"});
+    HtmlToolBar =
+        bar("HtmlToolBar", QStringLiteral("HTML補助バー"), {"HTMLRetry", "HTMLFont", "HTMLUrl", "HTMLComment"});
     ParetteToolBar = bar("ParetteToolBar", QStringLiteral("パレットバー"), {});
     for (int i = 0; i < PaletteCount; ++i)
         ParetteToolBar->addAction(Action(QString::fromLatin1(PaletteSwitch(PaletteId(i)).action)));

@@ -63,8 +63,8 @@ public:
     QToolBar* BrowserToolBar = nullptr;
     QToolBar* HtmlToolBar = nullptr;
     QToolBar* ParetteToolBar = nullptr;
-    QMenu* PopupMenu1 = nullptr;       // context menu of the main window
-    QMenu* EditPopupMenu = nullptr;    // context menu of document windows
+    QMenu* PopupMenu1 = nullptr;    // context menu of the main window
+    QMenu* EditPopupMenu = nullptr; // context menu of document windows
     QMenu* WindowMenu = nullptr;
     QMenu* BrowserParent = nullptr;
     QMenu* ToolBarMenu = nullptr;

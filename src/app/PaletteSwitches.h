@@ -43,8 +43,7 @@ const PaletteSwitchInfo& PaletteSwitch(PaletteId id);
 
 // Shows the palette held in `pointer`, creating it with `create` when it is
 // not open. Returns the palette.
-template <class T>
-T* ShowPalette(QPointer<T>& pointer, QMdiArea& area, const std::function<T*()>& create) {
+template <class T> T* ShowPalette(QPointer<T>& pointer, QMdiArea& area, const std::function<T*()>& create) {
     if (pointer) {
         pointer->show();
         pointer->showNormal();

@@ -51,7 +51,7 @@ struct ToolBarPlace {
 
 // Geometry and frame controls, as the settings file stores them.
 struct WindowLayout {
-    int State = 0; // 0 normal, 1 minimised, 2 maximised
+    int State = 0;             // 0 normal, 1 minimised, 2 maximised
     bool geometryRead = false; // Width..Top were read (State 0)
     int Width = 500;
     int Height = 400;

@@ -7,8 +7,6 @@
 #include "platform/Paths.h"
 #include "platform/TextCodec.h"
 
-#include <Qsci/qsciprinter.h>
-#include <Qsci/qsciscintilla.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -17,6 +15,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <Qsci/qsciprinter.h>
+#include <Qsci/qsciscintilla.h>
 
 namespace larkspur {
 
@@ -46,9 +46,7 @@ void DocumentCommands::FileNewTemplete1Execute() {
         templateWizard()(frame_);
 }
 
-bool DocumentCommands::FileNewTemplete1Update() const {
-    return templateWizard() && FileExists(frame_.TempletePath);
-}
+bool DocumentCommands::FileNewTemplete1Update() const { return templateWizard() && FileExists(frame_.TempletePath); }
 
 void DocumentCommands::FileOpen1Execute() {
     auto chosen = ui_.OpenFileDialog(&frame_, openRequest());
@@ -92,8 +90,8 @@ bool DocumentCommands::SaveAs(TEditForm& form) {
     request.filterIndex = 1;
     request.initialDir = caption == TEditForm::kNoname ? QString() : ExtractFilePath(caption);
     request.fileName = ExtractFileName(caption);
-    auto chosen = ui_.SaveFileDialog(&form, request,
-                                     [this](const FileDialogResult& c) { return SaveDialogCanClose(c); });
+    auto chosen =
+        ui_.SaveFileDialog(&form, request, [this](const FileDialogResult& c) { return SaveDialogCanClose(c); });
     if (!chosen)
         return false;
     form.SaveFile(ApplyExtensionRule(chosen->fileName, chosen->filterIndex, frame_.ExtHtml, frame_.ExtHtm));
@@ -163,7 +161,8 @@ void DocumentCommands::FileInsertFile1Execute() {
         bytes.truncate(nul);
     DecodedText decoded = TextCodec::decodeDocument(std::move(bytes));
     if (decoded.unmappedBytes > 0)
-        throw AppError(QStringLiteral("ファイル %1 はテキストファイルではないため挿入できません").arg(chosen->fileName));
+        throw AppError(
+            QStringLiteral("ファイル %1 はテキストファイルではないため挿入できません").arg(chosen->fileName));
     form->ReplaceSelection(InsertFileText(QString::fromUtf8(decoded.utf8)));
 }
 

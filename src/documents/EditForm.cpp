@@ -8,16 +8,16 @@
 #include "platform/Fonts.h"
 #include "platform/Ui.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QSaveFile>
+#include <Qsci/qsciscintilla.h>
 
 namespace larkspur {
 
@@ -153,11 +153,10 @@ void TEditForm::LoadFile(const QString& path) {
     setWindowTitle(path);
     host_.SetCurrentFile(windowTitle());
     if (decoded.unmappedBytes > 0)
-        host_.GetUi().ShowMessage(
-            this, QStringLiteral("ファイル %1 には文字として読めないバイトが %2 個あります。\n"
-                                 "それらのバイトは保存するときにそのまま書き戻されます。")
-                      .arg(path)
-                      .arg(decoded.unmappedBytes));
+        host_.GetUi().ShowMessage(this, QStringLiteral("ファイル %1 には文字として読めないバイトが %2 個あります。\n"
+                                                       "それらのバイトは保存するときにそのまま書き戻されます。")
+                                            .arg(path)
+                                            .arg(decoded.unmappedBytes));
 }
 
 void TEditForm::SaveFile(const QString& name) {
@@ -186,16 +185,14 @@ void TEditForm::SaveFile(const QString& name) {
         bom_ = false;
         origins_ = {};
         host_.GetUi().ShowMessage(
-            this, QStringLiteral("ファイル %1 にはシフトJISで書けない文字があるため、UTF-8で保存しました。")
-                      .arg(fileName));
+            this,
+            QStringLiteral("ファイル %1 にはシフトJISで書けない文字があるため、UTF-8で保存しました。").arg(fileName));
     }
     send(B::SCI_SETSAVEPOINT);
     unrecordedEdit_ = false;
 }
 
-bool TEditForm::Modified() const {
-    return unrecordedEdit_ || send(QsciScintillaBase::SCI_GETMODIFY) != 0;
-}
+bool TEditForm::Modified() const { return unrecordedEdit_ || send(QsciScintillaBase::SCI_GETMODIFY) != 0; }
 
 void TEditForm::ReplaceSelection(const QString& text) {
     using B = QsciScintillaBase;
@@ -243,9 +240,9 @@ void TEditForm::SetText(const QString& text) { Editor->setText(text); }
 bool TEditForm::FormCloseQuery() {
     if (!Modified())
         return true;
-    MsgResult answer = host_.GetUi().MessageBox(
-        this, windowTitle() + QStringLiteral("\nは変更されています。保存しますか？"), QStringLiteral("確認"),
-        MsgIcon::Exclamation, MsgButtons::YesNoCancel);
+    MsgResult answer =
+        host_.GetUi().MessageBox(this, windowTitle() + QStringLiteral("\nは変更されています。保存しますか？"),
+                                 QStringLiteral("確認"), MsgIcon::Exclamation, MsgButtons::YesNoCancel);
     if (answer == MsgResult::Cancel)
         return false;
     if (answer == MsgResult::No)
@@ -341,8 +338,7 @@ bool TEditForm::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QMdiSubWindow::eventFilter(watched, event);
 }

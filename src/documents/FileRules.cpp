@@ -5,8 +5,8 @@
 namespace larkspur {
 
 QStringList OpenDialogFilters() {
-    return {QStringLiteral("HTMLソース|*.htm;*.html"), QStringLiteral("全てのファイル|*.*"),
-            QStringLiteral("CSS定義ファイル|*.css"),  QStringLiteral("テキストファイル|*.txt"),
+    return {QStringLiteral("HTMLソース|*.htm;*.html"),  QStringLiteral("全てのファイル|*.*"),
+            QStringLiteral("CSS定義ファイル|*.css"),    QStringLiteral("テキストファイル|*.txt"),
             QStringLiteral("VRMLｿｰｽﾌｧｲﾙ|*.wrl;*.vrml"), QStringLiteral("Javaソース|*.java")};
 }
 

@@ -3,7 +3,6 @@
 #include "documents/EditForm.h"
 #include "platform/Ui.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <Qsci/qsciscintilla.h>
 
 namespace larkspur {
 

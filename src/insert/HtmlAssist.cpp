@@ -31,9 +31,7 @@ QString UrlLinkText(const QString& fileName) {
     return dot < 0 ? name : name.left(dot);
 }
 
-QString CommentText(const QString& selection) {
-    return QStringLiteral("<!-- ") + selection + QStringLiteral(" -->");
-}
+QString CommentText(const QString& selection) { return QStringLiteral("<!-- ") + selection + QStringLiteral(" -->"); }
 
 HtmlAssistCommands::HtmlAssistCommands(TFrameForm& frame, Ui& ui)
     : frame_(frame), ui_(ui), lastFont_(QStringLiteral("ＭＳ Ｐゴシック"), 9) {}
@@ -60,8 +58,8 @@ void HtmlAssistCommands::HTMLUrlExecute() {
     if (QFileInfo(file).size() > kMaxShortcutBytes)
         throw AppError(QStringLiteral("ファイル %1 はインターネットショートカットではありません").arg(file));
     IniFile shortcut(file);
-    TagPair pair = UrlLinkPair(shortcut.ReadString(QStringLiteral("InternetShortcut"), QStringLiteral("URL"), QString()),
-                               frame_.UseSmall);
+    TagPair pair = UrlLinkPair(
+        shortcut.ReadString(QStringLiteral("InternetShortcut"), QStringLiteral("URL"), QString()), frame_.UseSmall);
     frame_.SetTagPair(pair.front, pair.rear);
     frame_.InsertText(pair.front + UrlLinkText(file) + pair.rear);
 }

@@ -33,13 +33,9 @@ QAction* ActionList::Add(const QString& name, const QString& caption, const QStr
     return action;
 }
 
-void ActionList::SetExecute(QAction* action, std::function<void()> execute) {
-    execute_[action] = std::move(execute);
-}
+void ActionList::SetExecute(QAction* action, std::function<void()> execute) { execute_[action] = std::move(execute); }
 
-void ActionList::SetUpdate(QAction* action, std::function<bool()> update) {
-    update_[action] = std::move(update);
-}
+void ActionList::SetUpdate(QAction* action, std::function<bool()> update) { update_[action] = std::move(update); }
 
 void ActionList::UpdateActions() {
     for (QAction* a : actions_) {

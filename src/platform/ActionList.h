@@ -20,8 +20,8 @@ public:
 
     // A new action named `name`; `hint` is its status and tool tip. Errors
     // escaping `execute` go to the exception report.
-    QAction* Add(const QString& name, const QString& caption, const QString& hint,
-                 std::function<void()> execute = {}, std::function<bool()> update = {});
+    QAction* Add(const QString& name, const QString& caption, const QString& hint, std::function<void()> execute = {},
+                 std::function<bool()> update = {});
     // Replaces the handlers of an action (for actions built by later steps).
     void SetExecute(QAction* action, std::function<void()> execute);
     void SetUpdate(QAction* action, std::function<bool()> update);

@@ -9,8 +9,7 @@ namespace larkspur {
 
 class AppError : public std::runtime_error {
 public:
-    explicit AppError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit AppError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& Message() const { return message_; }
 
 private:

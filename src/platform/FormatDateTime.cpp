@@ -229,9 +229,7 @@ private:
     static QString name(const QStringList& names, int index) {
         return index >= 0 && index < names.size() ? names[index] : QString();
     }
-    QString nested(const QString& format, int nesting) {
-        return nesting > 0 ? QString() : run(format, nesting + 1);
-    }
+    QString nested(const QString& format, int nesting) { return nesting > 0 ? QString() : run(format, nesting + 1); }
 
     QDateTime v_;
     const FormatSettings& s_;
@@ -269,8 +267,7 @@ QString VclFormatFromQt(const QString& qt) {
             run = QStringLiteral("ampm");
             if (i + count < qt.size() && (qt[i + count] == u'P' || qt[i + count] == u'p'))
                 ++count; // "AP"
-        }
-        else if (c == u't')
+        } else if (c == u't')
             run.clear();
         out += run;
         i += count;

@@ -40,6 +40,17 @@ QString trimSpaces(const QString& s) {
 
 QString fold(const QString& s) { return s.toCaseFolded(); }
 
+int hexDigit(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
 // Cuts to at most `limit` bytes without splitting a character.
 QByteArray cutToLimit(const QByteArray& v, TextEncoding enc, qsizetype limit) {
     if (v.size() <= limit)
@@ -151,9 +162,7 @@ const IniDocument::Section* IniDocument::findSection(const QString& folded) cons
     return it == firstSection_.constEnd() ? nullptr : &sections_[*it];
 }
 
-int IniDocument::findKey(const Section& s, const QString& folded) const {
-    return s.keys.value(folded, -1);
-}
+int IniDocument::findKey(const Section& s, const QString& folded) const { return s.keys.value(folded, -1); }
 
 QByteArray IniDocument::rawValue(const Line& line) const {
     QByteArray v = trimBlanks(QByteArrayView(line.raw).sliced(line.valueStart));
@@ -196,10 +205,7 @@ std::optional<int> IniDocument::ParseInteger(const QString& text) {
             return std::nullopt;
         quint32 v = 0;
         for (; i < n; ++i) {
-            int d = QChar(text[i]).isDigit() && text[i] <= u'9' ? text[i].unicode() - u'0'
-                    : (text[i] >= u'a' && text[i] <= u'f') ? text[i].unicode() - u'a' + 10
-                    : (text[i] >= u'A' && text[i] <= u'F') ? text[i].unicode() - u'A' + 10
-                                                           : -1;
+            int d = hexDigit(text[i]);
             if (d < 0)
                 return std::nullopt;
             v = v << 4 | quint32(d);
@@ -393,9 +399,7 @@ bool IniFile::SectionExists(const QString& s) const { return doc().SectionExists
 QStringList IniFile::ReadSection(const QString& s) const { return doc().ReadSection(s); }
 QStringList IniFile::ReadSections() const { return doc().ReadSections(); }
 
-void IniFile::WriteString(const QString& s, const QString& k, const QString& v) {
-    docForWrite().WriteString(s, k, v);
-}
+void IniFile::WriteString(const QString& s, const QString& k, const QString& v) { docForWrite().WriteString(s, k, v); }
 void IniFile::WriteInteger(const QString& s, const QString& k, int v) { docForWrite().WriteInteger(s, k, v); }
 void IniFile::WriteBool(const QString& s, const QString& k, bool v) { docForWrite().WriteBool(s, k, v); }
 void IniFile::EraseSection(const QString& s) { docForWrite().EraseSection(s); }

@@ -60,13 +60,13 @@ private:
         QByteArray raw; // without its line end
         QByteArray eol; // "\r\n", "\r", "\n" or empty for a last line without one
         Kind kind = Kind::Blank;
-        QString name;   // section or key name as written (trimmed)
-        QString folded; // name folded for comparison
+        QString name;       // section or key name as written (trimmed)
+        QString folded;     // name folded for comparison
         int valueStart = 0; // byte offset of the value in raw (Key lines)
     };
     struct Section {
-        int header = -1; // line index
-        int end = 0;     // one past its last line
+        int header = -1;          // line index
+        int end = 0;              // one past its last line
         QHash<QString, int> keys; // folded key name -> line of its first occurrence
     };
 
@@ -80,8 +80,8 @@ private:
     void insertLine(int at, QByteArray raw);
 
     std::vector<Line> lines_;
-    std::vector<Section> sections_;      // every section, in file order
-    QHash<QString, int> firstSection_;  // folded name -> index of its first occurrence
+    std::vector<Section> sections_;    // every section, in file order
+    QHash<QString, int> firstSection_; // folded name -> index of its first occurrence
     TextEncoding encoding_ = TextEncoding::Utf8;
     bool bom_ = false;
 };

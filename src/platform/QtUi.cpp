@@ -2,14 +2,14 @@
 
 #include <QColorDialog>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QPixmap>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 

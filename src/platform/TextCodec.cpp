@@ -33,8 +33,7 @@ public:
             char* outp = reinterpret_cast<char*>(out);
             size_t inLeft = len, outLeft = sizeof out;
             iconv(toUcs, nullptr, nullptr, nullptr, nullptr);
-            if (iconv(toUcs, &inp, &inLeft, &outp, &outLeft) == size_t(-1) || inLeft != 0 ||
-                sizeof out - outLeft != 2)
+            if (iconv(toUcs, &inp, &inLeft, &outp, &outLeft) == size_t(-1) || inLeft != 0 || sizeof out - outLeft != 2)
                 return kNoChar;
             return out[0];
         };
@@ -136,8 +135,7 @@ inline int utf8SequenceLength(const unsigned char* p, const unsigned char* end, 
     if (b0 >= 0xF0 && b0 <= 0xF4) {
         if (!cont(1) || !cont(2) || !cont(3))
             return 0;
-        char32_t c =
-            char32_t((b0 & 0x07) << 18 | (p[1] & 0x3F) << 12 | (p[2] & 0x3F) << 6 | (p[3] & 0x3F));
+        char32_t c = char32_t((b0 & 0x07) << 18 | (p[1] & 0x3F) << 12 | (p[2] & 0x3F) << 6 | (p[3] & 0x3F));
         if (c < 0x10000 || c > 0x10FFFF)
             return 0;
         *cp = c;
@@ -322,8 +320,7 @@ DecodedText decodeDocument(QByteArray bytes) {
 }
 DecodedText decodeData(QByteArrayView bytes) { return decode(bytes, detect(bytes)); }
 
-EncodedText encode(QByteArrayView utf8, TextEncoding encoding, bool bom, bool escapes,
-                   const Cp932Origins* origins) {
+EncodedText encode(QByteArrayView utf8, TextEncoding encoding, bool bom, bool escapes, const Cp932Origins* origins) {
     EncodedText e;
     if (encoding == TextEncoding::Utf8 && !escapes) {
         if (bom)

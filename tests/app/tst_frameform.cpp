@@ -11,14 +11,14 @@
 #include "platform/InstanceLock.h"
 #include "support/TestEnv.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QToolButton>
+#include <Qsci/qsciscintilla.h>
 
 #include <QLabel>
-#include <QMimeData>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QtTest>
@@ -110,33 +110,51 @@ void TestFrameForm::mainMenu_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("File") << "File1" << "ファイル(&F)"
-                          << QStringList{"新規作成(&N)", "テンプレート(&T)...", "開く(&O)...", "-", "上書き保存(&S)",
-                                         "新規保存(&A)...", "閉じる(&C)", "保存して閉じる(&E)", "-", "印刷(&P)...", "-",
+    QTest::newRow("File") << "File1"
+                          << "ファイル(&F)"
+                          << QStringList{"新規作成(&N)",
+                                         "テンプレート(&T)...",
+                                         "開く(&O)...",
+                                         "-",
+                                         "上書き保存(&S)",
+                                         "新規保存(&A)...",
+                                         "閉じる(&C)",
+                                         "保存して閉じる(&E)",
+                                         "-",
+                                         "印刷(&P)...",
+                                         "-",
                                          "終了(&X)"};
-    QTest::newRow("Edit") << "Edit" << "編集(&E)"
-                          << QStringList{"元に戻す(&U)", "全て選択(&A)", "削除(&D)", "-", "切り取り(&T)", "コピー(&C)",
-                                         "貼り付け(&P)", "-", "検索&&置換(&F)...", "ファイルを挿入(&I)..."};
-    QTest::newRow("Browser") << "BrowserParent" << "ブラウザ(&B)"
-                             << QStringList{"&Internet Explorer", "&Netscape Navigator", "-"};
-    QTest::newRow("IE") << "IEDDE" << "&Internet Explorer"
-                        << QStringList{"ファイルを開く(&O)", "Larkspurで編集(&E)..."};
-    QTest::newRow("HTML") << "HTMLA" << "HTML補助(&A)"
-                          << QStringList{"タグ再挿入(&R)", "フォント名挿入(&F)...", "URLファイルからリンク(&I)...",
-                                         "コメントにする(&C)", "大文字にする(&L)", "小文字にする(&S)", "日付挿入(&D)"};
+    QTest::newRow("Edit") << "Edit"
+                          << "編集(&E)" << QStringList{"元に戻す(&U)",      "全て選択(&A)",         "削除(&D)",     "-",
+                                                       "切り取り(&T)",      "コピー(&C)",           "貼り付け(&P)", "-",
+                                                       "検索&&置換(&F)...", "ファイルを挿入(&I)..."};
+    QTest::newRow("Browser") << "BrowserParent"
+                             << "ブラウザ(&B)" << QStringList{"&Internet Explorer", "&Netscape Navigator", "-"};
+    QTest::newRow("IE") << "IEDDE"
+                        << "&Internet Explorer" << QStringList{"ファイルを開く(&O)", "Larkspurで編集(&E)..."};
+    QTest::newRow("HTML") << "HTMLA"
+                          << "HTML補助(&A)"
+                          << QStringList{"タグ再挿入(&R)",     "フォント名挿入(&F)...", "URLファイルからリンク(&I)...",
+                                         "コメントにする(&C)", "大文字にする(&L)",      "小文字にする(&S)",
+                                         "日付挿入(&D)"};
     const QStringList palettes{"タグインスペクタ(&A)...", "短文パレット(&S)...", "リンクパレット(&L)...",
-                               "画像パレット(&I)...",     "RGBパレット(&R)...", "FONTパレット(&F)...",
-                               "表パレット(&T)...",       "CSSパレット(&C)...", "プラグインパレット(&P)..."};
-    QTest::newRow("Palette") << "Parette" << "パレット(&P)" << palettes;
-    QTest::newRow("View") << "Show1" << "表示(&V)" << QStringList{"ツールバー(&T)", "ステータスバー(&S)"};
-    QTest::newRow("Tool bars") << "ToolBarMenu" << "ツールバー(&T)"
+                               "画像パレット(&I)...",     "RGBパレット(&R)...",  "FONTパレット(&F)...",
+                               "表パレット(&T)...",       "CSSパレット(&C)...",  "プラグインパレット(&P)..."};
+    QTest::newRow("Palette") << "Parette"
+                             << "パレット(&P)" << palettes;
+    QTest::newRow("View") << "Show1"
+                          << "表示(&V)" << QStringList{"ツールバー(&T)", "ステータスバー(&S)"};
+    QTest::newRow("Tool bars") << "ToolBarMenu"
+                               << "ツールバー(&T)"
                                << QStringList{"エディタバー(&E)", "ブラウザバー(&B)", "HTML補助バー(&H)",
                                               "パレットバー(&P)"};
-    QTest::newRow("Window") << "Window" << "ウィンドウ(&W)"
-                            << QStringList{"水平に並べて表示(&H)", "垂直に並べて表示(&V)", "重ねて表示(&C)",
-                                           "アイコンの整列(&A)", "-", "全て最小化(&M)", "全て表示(&S)..."};
-    QTest::newRow("Help") << "Help1" << "ヘルプ(&H)"
-                          << QStringList{"ヘルプ(&H)", "設定(&O)...", "バージョン情報(&A)..."};
+    QTest::newRow("Window")
+        << "Window"
+        << "ウィンドウ(&W)"
+        << QStringList{"水平に並べて表示(&H)", "垂直に並べて表示(&V)", "重ねて表示(&C)", "アイコンの整列(&A)", "-",
+                       "全て最小化(&M)",       "全て表示(&S)..."};
+    QTest::newRow("Help") << "Help1"
+                          << "ヘルプ(&H)" << QStringList{"ヘルプ(&H)", "設定(&O)...", "バージョン情報(&A)..."};
 }
 
 void TestFrameForm::mainMenu() {
@@ -150,8 +168,8 @@ void TestFrameForm::mainMenu() {
     QCOMPARE(captions(m->actions()), items);
     // The top-level menus stand in the menu bar in this order.
     QStringList bar = captions(f->frame->menuBar()->actions());
-    QCOMPARE(bar, QStringList({"ファイル(&F)", "編集(&E)", "ブラウザ(&B)", "HTML補助(&A)", "パレット(&P)",
-                               "表示(&V)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
+    QCOMPARE(bar, QStringList({"ファイル(&F)", "編集(&E)", "ブラウザ(&B)", "HTML補助(&A)", "パレット(&P)", "表示(&V)",
+                               "ウィンドウ(&W)", "ヘルプ(&H)"}));
 }
 
 void TestFrameForm::contextMenus() {
@@ -199,10 +217,10 @@ void TestFrameForm::firstStartWithoutSettings() {
 void TestFrameForm::commandsWithoutADocument() {
     TFrameForm& frame = f->Start();
     frame.UpdateActions();
-    for (const char* name : {"FileSave1", "FileSaveAs1", "FileClose1", "FileSaveClose1", "FilePrint1", "EditUndo",
-                             "EditSelectAll", "EditDeleteSelected1", "FileInsertFile1", "EditFindReplace1",
-                             "HTMLRetry", "HTMLFont", "HTMLUrl", "HTMLComment", "HTMLToLarge", "HTMLToSmall",
-                             "HTMLDate", "FileNewTemplete1"})
+    for (const char* name :
+         {"FileSave1", "FileSaveAs1", "FileClose1", "FileSaveClose1", "FilePrint1", "EditUndo", "EditSelectAll",
+          "EditDeleteSelected1", "FileInsertFile1", "EditFindReplace1", "HTMLRetry", "HTMLFont", "HTMLUrl",
+          "HTMLComment", "HTMLToLarge", "HTMLToSmall", "HTMLDate", "FileNewTemplete1"})
         QVERIFY2(!frame.Action(name)->isEnabled(), name);
     for (const char* name : {"FileNew1", "FileOpen1", "FileExit1", "HelpHelp1"})
         QVERIFY2(frame.Action(name)->isEnabled(), name);
@@ -318,8 +336,8 @@ void TestFrameForm::shutDownWritesEverySetting() {
     QCOMPARE(ini.ReadString("Tag", "Rear", ""), QString("</B>"));
     QCOMPARE(ini.ReadString("Browser", "0", ""), QString("/usr/bin/firefox"));
     QCOMPARE(ini.ReadInteger("Window", "Width", 0), frame.width());
-    QCOMPARE(ini.ReadSections(), QStringList({"Window", "ToolBar", "Editor", "EditHtml", "Tag", "Parette", "Other",
-                                              "Browser"}));
+    QCOMPARE(ini.ReadSections(),
+             QStringList({"Window", "ToolBar", "Editor", "EditHtml", "Tag", "Parette", "Other", "Browser"}));
     QCOMPARE(ini.ReadSection("ToolBar").size(), 13);
 }
 
@@ -353,7 +371,7 @@ void TestFrameForm::junkSettingsFileStartsWithDefaults() {
     for (int i = 0; i < 5000; ++i)
         junk.append(char((i * 131) & 0xFF));
     QVERIFY(WriteFileBytes(f->SettingsPath(), junk + "\r\n[Window]\r\nWidth=" + QByteArray(100000, '9') +
-                                                   "\r\n[Window]\r\nWidth=640\r\n[Tag\r\nFront=<I>\r\n"));
+                                                  "\r\n[Window]\r\nWidth=640\r\n[Tag\r\nFront=<I>\r\n"));
     TFrameForm& frame = f->Start({}, false);
     QCOMPARE(frame.width(), 500); // the first [Window] wins; its value is no number
     QCOMPARE(frame.TagFront, QString("<I>"));

@@ -178,12 +178,17 @@ void TestSettings::everyValueRoundTrips() {
 void TestSettings::stringsThatAnIniLineCannotHold_data() {
     QTest::addColumn<QString>("front");
     QTest::addColumn<QString>("readBack");
-    QTest::newRow("trailing blank") << "<B> " << "<B> ";
-    QTest::newRow("leading tab") << "\t<TD>" << "\t<TD>";
-    QTest::newRow("quoted whole") << "\"x\"" << "\"x\"";
-    QTest::newRow("single-quoted whole") << "'x'" << "'x'";
+    QTest::newRow("trailing blank") << "<B> "
+                                    << "<B> ";
+    QTest::newRow("leading tab") << "\t<TD>"
+                                 << "\t<TD>";
+    QTest::newRow("quoted whole") << "\"x\""
+                                  << "\"x\"";
+    QTest::newRow("single-quoted whole") << "'x'"
+                                         << "'x'";
     // A line break would split the line and could smuggle in keys of its own.
-    QTest::newRow("line break becomes a blank") << "<TR>\r\n[Browser]\r\n0=/bin/sh" << "<TR>  [Browser]  0=/bin/sh";
+    QTest::newRow("line break becomes a blank") << "<TR>\r\n[Browser]\r\n0=/bin/sh"
+                                                << "<TR>  [Browser]  0=/bin/sh";
 }
 
 void TestSettings::stringsThatAnIniLineCannotHold() {

@@ -4,9 +4,9 @@
 #include "platform/AppError.h"
 #include "support/TestEnv.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QLabel>
 #include <QMdiArea>
+#include <Qsci/qsciscintilla.h>
 #include <QtTest>
 
 using namespace larkspur;
@@ -75,9 +75,12 @@ void TestEditForm::newWindowShowsInsertAndFirstPosition() {
 void TestEditForm::caretPositionAfterTyping_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("three letters") << "abc" << "4,1";
-    QTest::newRow("second line") << "ab\rcd" << "3,2";
-    QTest::newRow("characters, not bytes") << "日本語" << "4,1";
+    QTest::newRow("three letters") << "abc"
+                                   << "4,1";
+    QTest::newRow("second line") << "ab\rcd"
+                                 << "3,2";
+    QTest::newRow("characters, not bytes") << "日本語"
+                                           << "4,1";
 }
 
 void TestEditForm::caretPositionAfterTyping() {

@@ -6,11 +6,11 @@
 #include "platform/AppError.h"
 #include "support/TestEnv.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPrinter>
+#include <Qsci/qsciscintilla.h>
 #include <QtTest>
 
 using namespace larkspur;
@@ -106,12 +106,18 @@ void TestFileCommands::extensionRule() {
 void TestFileCommands::insertFileText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("last line without a break") << "a\r\nb" << "a\r\nb\r\n";
-    QTest::newRow("last line with a break") << "a\r\nb\r\n" << "a\r\nb\r\n";
-    QTest::newRow("LF and CR lines") << "a\nb\rc" << "a\r\nb\r\nc\r\n";
-    QTest::newRow("empty lines kept") << "a\n\nb" << "a\r\n\r\nb\r\n";
-    QTest::newRow("NUL ends the text") << QString("ab") + QChar(0) + "cd\r\n" << "ab\r\n";
-    QTest::newRow("empty file") << "" << "";
+    QTest::newRow("last line without a break") << "a\r\nb"
+                                               << "a\r\nb\r\n";
+    QTest::newRow("last line with a break") << "a\r\nb\r\n"
+                                            << "a\r\nb\r\n";
+    QTest::newRow("LF and CR lines") << "a\nb\rc"
+                                     << "a\r\nb\r\nc\r\n";
+    QTest::newRow("empty lines kept") << "a\n\nb"
+                                      << "a\r\n\r\nb\r\n";
+    QTest::newRow("NUL ends the text") << QString("ab") + QChar(0) + "cd\r\n"
+                                       << "ab\r\n";
+    QTest::newRow("empty file") << ""
+                                << "";
 }
 
 void TestFileCommands::insertFileText() {
@@ -332,7 +338,8 @@ void TestFileCommands::insertFileThatVanishedOrIsBinary() {
     f->ui.AnswerFile(f->Path("img.bin"));
     run("FileInsertFile1");
     QCOMPARE(form->Text(), QString("keep"));
-    QCOMPARE(f->ui.Texts(), QStringList({"ファイル " + f->Path("img.bin") + " はテキストファイルではないため挿入できません"}));
+    QCOMPARE(f->ui.Texts(),
+             QStringList({"ファイル " + f->Path("img.bin") + " はテキストファイルではないため挿入できません"}));
 }
 
 void TestFileCommands::clipboardActionsFollowTheFocus() {

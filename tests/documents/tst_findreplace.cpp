@@ -4,10 +4,10 @@
 #include "documents/FindReplace.h"
 #include "support/TestEnv.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <Qsci/qsciscintilla.h>
 #include <QtTest>
 
 using namespace larkspur;
@@ -66,13 +66,20 @@ void TestFindReplace::flags_data() {
     QTest::addColumn<bool>("wholeWord");
     QTest::addColumn<bool>("matchCase");
     QTest::addColumn<bool>("found");
-    QTest::newRow("plain") << "<tdx>" << "td" << false << false << true;
-    QTest::newRow("whole word skips td inside tdx") << "<tdx>" << "td" << true << false << false;
-    QTest::newRow("whole word finds td") << "<td>" << "td" << true << false << true;
-    QTest::newRow("match case: TD is not td") << "<td>" << "TD" << false << true << false;
-    QTest::newRow("no match case: TD is td") << "<td>" << "TD" << false << false << true;
-    QTest::newRow("Japanese") << "日本語のテキスト" << "テキスト" << false << true << true;
-    QTest::newRow("regular expression characters are text") << "a.b" << "." << false << false << true;
+    QTest::newRow("plain") << "<tdx>"
+                           << "td" << false << false << true;
+    QTest::newRow("whole word skips td inside tdx") << "<tdx>"
+                                                    << "td" << true << false << false;
+    QTest::newRow("whole word finds td") << "<td>"
+                                         << "td" << true << false << true;
+    QTest::newRow("match case: TD is not td") << "<td>"
+                                              << "TD" << false << true << false;
+    QTest::newRow("no match case: TD is td") << "<td>"
+                                             << "TD" << false << false << true;
+    QTest::newRow("Japanese") << "日本語のテキスト"
+                              << "テキスト" << false << true << true;
+    QTest::newRow("regular expression characters are text") << "a.b"
+                                                            << "." << false << false << true;
 }
 
 void TestFindReplace::flags() {

@@ -3,8 +3,8 @@
 #include "insert/HtmlAssist.h"
 #include "support/TestEnv.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QLabel>
+#include <Qsci/qsciscintilla.h>
 #include <QtTest>
 
 using namespace larkspur;
@@ -59,12 +59,14 @@ void TestHtmlAssist::urlLinkPair_data() {
     QTest::addColumn<bool>("small");
     QTest::addColumn<QString>("front");
     QTest::addColumn<QString>("rear");
-    QTest::newRow("upper") << "http://example.jp/A" << false << "<A HREF=\"http://example.jp/A\">" << "</A>";
+    QTest::newRow("upper") << "http://example.jp/A" << false << "<A HREF=\"http://example.jp/A\">"
+                           << "</A>";
     QTest::newRow("lower keeps the address") << "http://example.jp/A" << true << "<a href=\"http://example.jp/A\">"
                                              << "</a>";
-    QTest::newRow("empty address") << "" << false << "<A HREF=\"\">" << "</A>";
-    QTest::newRow("a quote cannot end the attribute") << "x\" onclick=\"y" << false
-                                                      << "<A HREF=\"x%22 onclick=%22y\">" << "</A>";
+    QTest::newRow("empty address") << "" << false << "<A HREF=\"\">"
+                                   << "</A>";
+    QTest::newRow("a quote cannot end the attribute") << "x\" onclick=\"y" << false << "<A HREF=\"x%22 onclick=%22y\">"
+                                                      << "</A>";
 }
 
 void TestHtmlAssist::urlLinkPair() {
@@ -89,7 +91,7 @@ void TestHtmlAssist::linkFromAShortcut() {
     QCOMPARE(form->Text(), QString("before <A HREF=\"http://www.example.jp/Top.html\">Example Site</A>"));
     QCOMPARE(f->frame->StatusPanels[2]->text(), QString("<A HREF=\"http://www.example.jp/Top.html\">*****</A>"));
     QCOMPARE(f->frame->OpenDialogURLFolder, f->dir.path()); // for the rest of the run
-    QCOMPARE(f->frame->URLPath, QString());                  // the setting itself stays
+    QCOMPARE(f->frame->URLPath, QString());                 // the setting itself stays
 }
 
 void TestHtmlAssist::linkFromAShortcutInLowerCase() {
@@ -131,7 +133,8 @@ void TestHtmlAssist::hugeShortcutIsRefused() {
     run("HTMLUrl");
     QCOMPARE(form->Text(), QString("keep"));
     QCOMPARE(f->frame->TagFront, QString("<B>"));
-    QCOMPARE(f->ui.Texts(), QStringList({"ファイル " + f->Path("big.url") + " はインターネットショートカットではありません"}));
+    QCOMPARE(f->ui.Texts(),
+             QStringList({"ファイル " + f->Path("big.url") + " はインターネットショートカットではありません"}));
 }
 
 void TestHtmlAssist::shortcutWithoutADocumentRemembersThePair() {
@@ -156,9 +159,15 @@ void TestHtmlAssist::caseOfTheSelection_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("result");
-    QTest::newRow("upper") << "HTMLToLarge" << "<a href=\"index.html\">top</a>" << "<A HREF=\"INDEX.HTML\">TOP</A>";
-    QTest::newRow("lower") << "HTMLToSmall" << "<TD ALIGN=\"Center\">X</TD>" << "<td align=\"center\">x</td>";
-    QTest::newRow("Japanese untouched") << "HTMLToLarge" << "<b>日本語</b>" << "<B>日本語</B>";
+    QTest::newRow("upper") << "HTMLToLarge"
+                           << "<a href=\"index.html\">top</a>"
+                           << "<A HREF=\"INDEX.HTML\">TOP</A>";
+    QTest::newRow("lower") << "HTMLToSmall"
+                           << "<TD ALIGN=\"Center\">X</TD>"
+                           << "<td align=\"center\">x</td>";
+    QTest::newRow("Japanese untouched") << "HTMLToLarge"
+                                        << "<b>日本語</b>"
+                                        << "<B>日本語</B>";
 }
 
 void TestHtmlAssist::caseOfTheSelection() {

@@ -3,8 +3,8 @@
 #include "insert/LinkPath.h"
 #include "support/TestEnv.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QLabel>
+#include <Qsci/qsciscintilla.h>
 #include <QtTest>
 
 using namespace larkspur;
@@ -45,25 +45,52 @@ void TestInsertionCore::makeLinkPath_data() {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("expected");
     const QString doc = "C:\\site\\index.html";
-    QTest::newRow("subfolder") << doc << "C:\\site\\img\\a.gif" << "img/a.gif";
-    QTest::newRow("same folder") << doc << "C:\\site\\b.html" << "b.html";
-    QTest::newRow("other folder") << doc << "C:\\other\\c.gif" << "../other/c.gif";
-    QTest::newRow("other drive") << doc << "D:\\pics\\d.gif" << "d.gif";
-    QTest::newRow("drive letter case differs") << "c:\\site\\index.html" << "C:\\site\\a.gif" << "a.gif";
-    QTest::newRow("folder case ignored on Windows names") << doc << "C:\\SITE\\Img\\a.gif" << "Img/a.gif";
-    QTest::newRow("two levels up") << "C:\\a\\b\\c\\page.html" << "C:\\a\\x.gif" << "../../x.gif";
-    QTest::newRow("noname") << "noname" << "C:\\site\\a.gif" << "a.gif";
-    QTest::newRow("empty document name") << "" << "C:\\site\\a.gif" << "a.gif";
-    QTest::newRow("network share") << "\\\\srv\\www\\index.html" << "\\\\srv\\www\\img\\a.gif" << "img/a.gif";
-    QTest::newRow("POSIX subfolder") << "/home/a/site/index.html" << "/home/a/site/img/a.gif" << "img/a.gif";
-    QTest::newRow("POSIX same folder") << "/home/a/site/index.html" << "/home/a/site/b.html" << "b.html";
-    QTest::newRow("POSIX other first folder") << "/home/a/site/index.html" << "/srv/pics/c.gif"
+    QTest::newRow("subfolder") << doc << "C:\\site\\img\\a.gif"
+                               << "img/a.gif";
+    QTest::newRow("same folder") << doc << "C:\\site\\b.html"
+                                 << "b.html";
+    QTest::newRow("other folder") << doc << "C:\\other\\c.gif"
+                                  << "../other/c.gif";
+    QTest::newRow("other drive") << doc << "D:\\pics\\d.gif"
+                                 << "d.gif";
+    QTest::newRow("drive letter case differs") << "c:\\site\\index.html"
+                                               << "C:\\site\\a.gif"
+                                               << "a.gif";
+    QTest::newRow("folder case ignored on Windows names") << doc << "C:\\SITE\\Img\\a.gif"
+                                                          << "Img/a.gif";
+    QTest::newRow("two levels up") << "C:\\a\\b\\c\\page.html"
+                                   << "C:\\a\\x.gif"
+                                   << "../../x.gif";
+    QTest::newRow("noname") << "noname"
+                            << "C:\\site\\a.gif"
+                            << "a.gif";
+    QTest::newRow("empty document name") << ""
+                                         << "C:\\site\\a.gif"
+                                         << "a.gif";
+    QTest::newRow("network share") << "\\\\srv\\www\\index.html"
+                                   << "\\\\srv\\www\\img\\a.gif"
+                                   << "img/a.gif";
+    QTest::newRow("POSIX subfolder") << "/home/a/site/index.html"
+                                     << "/home/a/site/img/a.gif"
+                                     << "img/a.gif";
+    QTest::newRow("POSIX same folder") << "/home/a/site/index.html"
+                                       << "/home/a/site/b.html"
+                                       << "b.html";
+    QTest::newRow("POSIX other first folder") << "/home/a/site/index.html"
+                                              << "/srv/pics/c.gif"
                                               << "../../../srv/pics/c.gif";
-    QTest::newRow("POSIX sibling") << "/home/a/site/index.html" << "/home/a/other/c.gif" << "../other/c.gif";
-    QTest::newRow("POSIX folders differ in case") << "/home/a/Site/index.html" << "/home/a/site/c.gif"
+    QTest::newRow("POSIX sibling") << "/home/a/site/index.html"
+                                   << "/home/a/other/c.gif"
+                                   << "../other/c.gif";
+    QTest::newRow("POSIX folders differ in case") << "/home/a/Site/index.html"
+                                                  << "/home/a/site/c.gif"
                                                   << "../site/c.gif";
-    QTest::newRow("POSIX noname") << "noname" << "/home/a/site/a.gif" << "a.gif";
-    QTest::newRow("bare name") << "/home/a/site/index.html" << "a.gif" << "a.gif";
+    QTest::newRow("POSIX noname") << "noname"
+                                  << "/home/a/site/a.gif"
+                                  << "a.gif";
+    QTest::newRow("bare name") << "/home/a/site/index.html"
+                               << "a.gif"
+                               << "a.gif";
 }
 
 void TestInsertionCore::makeLinkPath() {
@@ -78,9 +105,15 @@ void TestInsertionCore::tagPairInStatusPanel_data() {
     QTest::addColumn<QString>("front");
     QTest::addColumn<QString>("rear");
     QTest::addColumn<QString>("panel");
-    QTest::newRow("pair") << "<B>" << "</B>" << "<B>*****</B>";
-    QTest::newRow("empty rear") << "&copy;" << "" << "&copy;";
-    QTest::newRow("both empty") << "" << "" << "";
+    QTest::newRow("pair") << "<B>"
+                          << "</B>"
+                          << "<B>*****</B>";
+    QTest::newRow("empty rear") << "&copy;"
+                                << ""
+                                << "&copy;";
+    QTest::newRow("both empty") << ""
+                                << ""
+                                << "";
 }
 
 void TestInsertionCore::tagPairInStatusPanel() {
@@ -101,11 +134,16 @@ void TestInsertionCore::wrapSelection_data() {
     QTest::addColumn<QString>("result");
     QTest::addColumn<int>("caret");
     // The document holds "xabcx".
-    QTest::newRow("wraps the selection") << "<B>" << "</B>" << 1 << 4 << "x<B>abc</B>x" << 11;
-    QTest::newRow("no selection inserts the pair") << "<B>" << "</B>" << 1 << 1 << "x<B></B>abcx" << 8;
-    QTest::newRow("empty rear replaces the selection") << "<BR>" << "" << 1 << 4 << "x<BR>x" << 5;
-    QTest::newRow("empty front changes nothing") << "" << "</B>" << 1 << 4 << "xabcx" << -1;
-    QTest::newRow("whole text") << "<I>" << "</I>" << 0 << 5 << "<I>xabcx</I>" << 12;
+    QTest::newRow("wraps the selection") << "<B>"
+                                         << "</B>" << 1 << 4 << "x<B>abc</B>x" << 11;
+    QTest::newRow("no selection inserts the pair") << "<B>"
+                                                   << "</B>" << 1 << 1 << "x<B></B>abcx" << 8;
+    QTest::newRow("empty rear replaces the selection") << "<BR>"
+                                                       << "" << 1 << 4 << "x<BR>x" << 5;
+    QTest::newRow("empty front changes nothing") << ""
+                                                 << "</B>" << 1 << 4 << "xabcx" << -1;
+    QTest::newRow("whole text") << "<I>"
+                                << "</I>" << 0 << 5 << "<I>xabcx</I>" << 12;
 }
 
 void TestInsertionCore::wrapSelection() {

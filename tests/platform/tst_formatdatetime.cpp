@@ -52,7 +52,8 @@ void TestFormatDateTime::format_data() {
     QTest::addColumn<QString>("expected");
     const QDateTime t(QDate(1999, 6, 5), QTime(14, 7, 9, 45));
     const QDateTime midnight(QDate(2024, 1, 2), QTime(0, 0));
-    QTest::newRow("default setting, Japanese") << "yyyy'年'mm'月'dd'日（'aaa'）'" << true << t << "1999年06月05日（土）";
+    QTest::newRow("default setting, Japanese")
+        << "yyyy'年'mm'月'dd'日（'aaa'）'" << true << t << "1999年06月05日（土）";
     QTest::newRow("F1 date separator") << "yyyy/mm/dd" << false << t << "1999-06-05";
     QTest::newRow("F2") << "d/m/yy" << false << t << "5/6/99";
     QTest::newRow("F3 padded") << "hh:nn:ss.zzz" << false << t << "14:07:09.045";
@@ -65,8 +66,8 @@ void TestFormatDateTime::format_data() {
     QTest::newRow("F6 a/p") << "h:mm a/p" << false << t << "2:07 p";
     QTest::newRow("F7 ampm") << "hh:nn ampm" << false << t << "02:07 PM";
     QTest::newRow("F7 ampm Japanese") << "hh:nn ampm" << true << t << "02:07 午後";
-    QTest::newRow("F8 half past midnight") << "hh:nn AM/PM" << false << QDateTime(QDate(1999, 6, 5), QTime(0, 30))
-                                           << "12:30 AM";
+    QTest::newRow("F8 half past midnight")
+        << "hh:nn AM/PM" << false << QDateTime(QDate(1999, 6, 5), QTime(0, 30)) << "12:30 AM";
     QTest::newRow("F8 noon") << "h:nn am/pm" << false << QDateTime(QDate(1999, 6, 5), QTime(12, 0)) << "12:00 pm";
     QTest::newRow("F8 24-hour") << "hh:nn" << false << QDateTime(QDate(1999, 6, 5), QTime(0, 30)) << "00:30";
     QTest::newRow("F9 day names") << "ddd dddd" << false << t << "Sat Saturday";
@@ -90,9 +91,8 @@ void TestFormatDateTime::format_data() {
     QTest::newRow("F18 blank ends the minute rule") << "h mm" << false << t << "14 06";
     QTest::newRow("F18 other letters copied as written") << "x" << false << t << "x";
     QTest::newRow("F18 am/pm before h") << "am/pm h" << false << t << "pm 2";
-    QTest::newRow("F18 c keeps the time at 1 ms") << "c" << false
-                                                  << QDateTime(QDate(2024, 1, 2), QTime(0, 0, 0, 1))
-                                                  << "1/2/2024 12:00:00 AM";
+    QTest::newRow("F18 c keeps the time at 1 ms")
+        << "c" << false << QDateTime(QDate(2024, 1, 2), QTime(0, 0, 0, 1)) << "1/2/2024 12:00:00 AM";
     QTest::newRow("F19 Japanese era") << "gg e" << true << t << "平成 11";
     QTest::newRow("era letters elsewhere copied") << "gg e" << false << t << "gg e";
     QTest::newRow("Reiwa first year") << "ggee" << true << QDateTime(QDate(2019, 5, 1), QTime(9, 0)) << "令和01";

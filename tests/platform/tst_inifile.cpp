@@ -43,59 +43,196 @@ void TestIniFile::readString_data() {
     QTest::addColumn<QString>("def");
     QTest::addColumn<QString>("expected");
     const QByteArray sk = "[Sec]\r\nKey=Val\r\n";
-    QTest::newRow("T1 names ignore case") << sk << "SEC" << "kEY" << "d" << "Val";
-    QTest::newRow("T2 missing key") << sk << "Sec" << "Nope" << "d" << "d";
-    QTest::newRow("T2 missing section") << sk << "Nope" << "Key" << "d" << "d";
-    QTest::newRow("T3 first duplicate key wins") << QByteArray("[S]\r\nK=v1\r\nK=v2") << "S" << "K" << "d" << "v1";
-    QTest::newRow("T4 only first duplicate section") << QByteArray("[S]\r\n[S]\r\nK=v\r\n") << "S" << "K" << "d" << "d";
-    QTest::newRow("T5 tabs around key and value") << QByteArray("[S]\r\n\tK\t=\tVal\t\r\n") << "S" << "K" << "d" << "Val";
-    QTest::newRow("T5 spaces") << QByteArray("[S]\r\n K = Val \r\n") << "S" << "K" << "d" << "Val";
-    QTest::newRow("T5 vertical tabs") << QByteArray("[S]\r\n\vK\v=\vVal\v\r\n") << "S" << "K" << "d" << "Val";
-    QTest::newRow("T6 blanks before [") << QByteArray(" \t[S]\r\nK=V\r\n") << "S" << "K" << "d" << "V";
-    QTest::newRow("T6 blanks inside []") << QByteArray("[ \tS\t ]\r\nK=V\r\n") << "S" << "K" << "d" << "V";
-    QTest::newRow("T7 spaces of names stripped") << QByteArray("[S]\r\nK=V\r\n") << " S " << " K " << "d" << "V";
-    QTest::newRow("T7 tab in section kept") << QByteArray("[S]\r\nK=V\r\n") << "\tS" << "K" << "d" << "d";
-    QTest::newRow("T7 tab in key kept") << QByteArray("[S]\r\nK=V\r\n") << "S" << "K\t" << "d" << "d";
-    QTest::newRow("T8 default loses trailing spaces") << sk << "Sec" << "X" << "  dflt  " << "  dflt";
-    QTest::newRow("T8 default keeps trailing tab") << sk << "Sec" << "X" << "dflt\t" << "dflt\t";
-    QTest::newRow("T9 comment unreadable") << QByteArray("[S]\r\n;K=V\r\n") << "S" << "K" << "d" << "d";
-    QTest::newRow("T9 comment unreadable by ;K") << QByteArray("[S]\r\n \t;K=V\r\n") << "S" << ";K" << "d" << "d";
+    QTest::newRow("T1 names ignore case") << sk << "SEC"
+                                          << "kEY"
+                                          << "d"
+                                          << "Val";
+    QTest::newRow("T2 missing key") << sk << "Sec"
+                                    << "Nope"
+                                    << "d"
+                                    << "d";
+    QTest::newRow("T2 missing section") << sk << "Nope"
+                                        << "Key"
+                                        << "d"
+                                        << "d";
+    QTest::newRow("T3 first duplicate key wins") << QByteArray("[S]\r\nK=v1\r\nK=v2") << "S"
+                                                 << "K"
+                                                 << "d"
+                                                 << "v1";
+    QTest::newRow("T4 only first duplicate section") << QByteArray("[S]\r\n[S]\r\nK=v\r\n") << "S"
+                                                     << "K"
+                                                     << "d"
+                                                     << "d";
+    QTest::newRow("T5 tabs around key and value") << QByteArray("[S]\r\n\tK\t=\tVal\t\r\n") << "S"
+                                                  << "K"
+                                                  << "d"
+                                                  << "Val";
+    QTest::newRow("T5 spaces") << QByteArray("[S]\r\n K = Val \r\n") << "S"
+                               << "K"
+                               << "d"
+                               << "Val";
+    QTest::newRow("T5 vertical tabs") << QByteArray("[S]\r\n\vK\v=\vVal\v\r\n") << "S"
+                                      << "K"
+                                      << "d"
+                                      << "Val";
+    QTest::newRow("T6 blanks before [") << QByteArray(" \t[S]\r\nK=V\r\n") << "S"
+                                        << "K"
+                                        << "d"
+                                        << "V";
+    QTest::newRow("T6 blanks inside []") << QByteArray("[ \tS\t ]\r\nK=V\r\n") << "S"
+                                         << "K"
+                                         << "d"
+                                         << "V";
+    QTest::newRow("T7 spaces of names stripped") << QByteArray("[S]\r\nK=V\r\n") << " S "
+                                                 << " K "
+                                                 << "d"
+                                                 << "V";
+    QTest::newRow("T7 tab in section kept") << QByteArray("[S]\r\nK=V\r\n") << "\tS"
+                                            << "K"
+                                            << "d"
+                                            << "d";
+    QTest::newRow("T7 tab in key kept") << QByteArray("[S]\r\nK=V\r\n") << "S"
+                                        << "K\t"
+                                        << "d"
+                                        << "d";
+    QTest::newRow("T8 default loses trailing spaces") << sk << "Sec"
+                                                      << "X"
+                                                      << "  dflt  "
+                                                      << "  dflt";
+    QTest::newRow("T8 default keeps trailing tab") << sk << "Sec"
+                                                   << "X"
+                                                   << "dflt\t"
+                                                   << "dflt\t";
+    QTest::newRow("T9 comment unreadable") << QByteArray("[S]\r\n;K=V\r\n") << "S"
+                                           << "K"
+                                           << "d"
+                                           << "d";
+    QTest::newRow("T9 comment unreadable by ;K") << QByteArray("[S]\r\n \t;K=V\r\n") << "S"
+                                                 << ";K"
+                                                 << "d"
+                                                 << "d";
     const QByteArray t10 = "[S]\r\n#K=V\r\nA=x ;y\r\nB=;z\r\n";
-    QTest::newRow("T10 # is no comment") << t10 << "S" << "#K" << "d" << "V";
-    QTest::newRow("T10 no inline comment") << t10 << "S" << "A" << "d" << "x ;y";
-    QTest::newRow("T10 value starting with ;") << t10 << "S" << "B" << "d" << ";z";
-    QTest::newRow("T11 keys before a section unreachable") << QByteArray("K=V\r\n[S]\r\nK2=V2\r\n") << "" << "K" << "d" << "d";
-    QTest::newRow("T11 [] is the empty name") << QByteArray("[]\r\nK=V\r\n") << "" << "K" << "d" << "V";
-    QTest::newRow("T12 empty key name") << QByteArray("[S]\r\n=V\r\n") << "S" << "" << "d" << "V";
-    QTest::newRow("T13 key after ] unreachable") << QByteArray("[S]K=V\r\n") << "S" << "K" << "d" << "d";
-    QTest::newRow("T13 no [ no section") << QByteArray("S]\r\nK=V\r\n") << "S" << "K" << "d" << "d";
-    QTest::newRow("T14 first ] ends the name") << QByteArray("[a]b]\r\nK=V\r\n") << "a" << "K" << "d" << "V";
-    QTest::newRow("T14 not the whole") << QByteArray("[a]b]\r\nK=V\r\n") << "a]b" << "K" << "d" << "d";
-    QTest::newRow("T15 missing ] still a section") << QByteArray("[S   \r\nK=V\r\n") << "S" << "K" << "d" << "V";
-    QTest::newRow("T16 [ inside name") << QByteArray("[[S]\r\nK=V\r\n") << "[S" << "K" << "d" << "V";
-    QTest::newRow("T16 quotes in section literal") << QByteArray("[\"S\"]\r\nK=V\r\n") << "S" << "K" << "d" << "d";
-    QTest::newRow("T16 quoted section by name") << QByteArray("[\"S\"]\r\nK=V\r\n") << "\"S\"" << "K" << "d" << "V";
+    QTest::newRow("T10 # is no comment") << t10 << "S"
+                                         << "#K"
+                                         << "d"
+                                         << "V";
+    QTest::newRow("T10 no inline comment") << t10 << "S"
+                                           << "A"
+                                           << "d"
+                                           << "x ;y";
+    QTest::newRow("T10 value starting with ;") << t10 << "S"
+                                               << "B"
+                                               << "d"
+                                               << ";z";
+    QTest::newRow("T11 keys before a section unreachable") << QByteArray("K=V\r\n[S]\r\nK2=V2\r\n") << ""
+                                                           << "K"
+                                                           << "d"
+                                                           << "d";
+    QTest::newRow("T11 [] is the empty name") << QByteArray("[]\r\nK=V\r\n") << ""
+                                              << "K"
+                                              << "d"
+                                              << "V";
+    QTest::newRow("T12 empty key name") << QByteArray("[S]\r\n=V\r\n") << "S"
+                                        << ""
+                                        << "d"
+                                        << "V";
+    QTest::newRow("T13 key after ] unreachable") << QByteArray("[S]K=V\r\n") << "S"
+                                                 << "K"
+                                                 << "d"
+                                                 << "d";
+    QTest::newRow("T13 no [ no section") << QByteArray("S]\r\nK=V\r\n") << "S"
+                                         << "K"
+                                         << "d"
+                                         << "d";
+    QTest::newRow("T14 first ] ends the name") << QByteArray("[a]b]\r\nK=V\r\n") << "a"
+                                               << "K"
+                                               << "d"
+                                               << "V";
+    QTest::newRow("T14 not the whole") << QByteArray("[a]b]\r\nK=V\r\n") << "a]b"
+                                       << "K"
+                                       << "d"
+                                       << "d";
+    QTest::newRow("T15 missing ] still a section") << QByteArray("[S   \r\nK=V\r\n") << "S"
+                                                   << "K"
+                                                   << "d"
+                                                   << "V";
+    QTest::newRow("T16 [ inside name") << QByteArray("[[S]\r\nK=V\r\n") << "[S"
+                                       << "K"
+                                       << "d"
+                                       << "V";
+    QTest::newRow("T16 quotes in section literal") << QByteArray("[\"S\"]\r\nK=V\r\n") << "S"
+                                                   << "K"
+                                                   << "d"
+                                                   << "d";
+    QTest::newRow("T16 quoted section by name") << QByteArray("[\"S\"]\r\nK=V\r\n") << "\"S\""
+                                                << "K"
+                                                << "d"
+                                                << "V";
     const QByteArray t17 = "[S]\r\nA=  \"  v  \"  \r\nB=  '  v  '  \r\n";
-    QTest::newRow("T17 double quotes keep inner blanks") << t17 << "S" << "A" << "d" << "  v  ";
-    QTest::newRow("T17 single quotes") << t17 << "S" << "B" << "d" << "  v  ";
+    QTest::newRow("T17 double quotes keep inner blanks") << t17 << "S"
+                                                         << "A"
+                                                         << "d"
+                                                         << "  v  ";
+    QTest::newRow("T17 single quotes") << t17 << "S"
+                                       << "B"
+                                       << "d"
+                                       << "  v  ";
     const QByteArray t18 = "[S]\r\nC=\"'v'\"\r\nD=\"v'\r\nE='\"v'\"\r\nF=\"\"\r\nG=\"\r\n";
-    QTest::newRow("T18 outer pair only") << t18 << "S" << "C" << "d" << "'v'";
-    QTest::newRow("T18 mismatched") << t18 << "S" << "D" << "d" << "\"v'";
-    QTest::newRow("T18 crossed") << t18 << "S" << "E" << "d" << "'\"v'\"";
-    QTest::newRow("T19 two quotes give empty") << t18 << "S" << "F" << "d" << "";
-    QTest::newRow("T19 lone quote stays") << t18 << "S" << "G" << "d" << "\"";
-    QTest::newRow("T20 empty value is not the default") << QByteArray("[S]\r\nK=\r\n") << "S" << "K" << "d" << "";
-    QTest::newRow("T21 line without = is no key") << QByteArray("[S]\r\nname3\r\n") << "S" << "name3" << "d" << "d";
-    QTest::newRow("T22 CR-only lines")
-        << QByteArray("[section1]\rname1=val1\rname2=\"val2\"\rname3\rname4=a\r[section2]\r") << "section1" << "name2"
-        << "d" << "val2";
-    QTest::newRow("T22 LF-only lines") << QByteArray("[Test]\nProfileInt=123\n") << "Test" << "ProfileInt" << "d" << "123";
+    QTest::newRow("T18 outer pair only") << t18 << "S"
+                                         << "C"
+                                         << "d"
+                                         << "'v'";
+    QTest::newRow("T18 mismatched") << t18 << "S"
+                                    << "D"
+                                    << "d"
+                                    << "\"v'";
+    QTest::newRow("T18 crossed") << t18 << "S"
+                                 << "E"
+                                 << "d"
+                                 << "'\"v'\"";
+    QTest::newRow("T19 two quotes give empty") << t18 << "S"
+                                               << "F"
+                                               << "d"
+                                               << "";
+    QTest::newRow("T19 lone quote stays") << t18 << "S"
+                                          << "G"
+                                          << "d"
+                                          << "\"";
+    QTest::newRow("T20 empty value is not the default") << QByteArray("[S]\r\nK=\r\n") << "S"
+                                                        << "K"
+                                                        << "d"
+                                                        << "";
+    QTest::newRow("T21 line without = is no key") << QByteArray("[S]\r\nname3\r\n") << "S"
+                                                  << "name3"
+                                                  << "d"
+                                                  << "d";
+    QTest::newRow("T22 CR-only lines") << QByteArray(
+                                              "[section1]\rname1=val1\rname2=\"val2\"\rname3\rname4=a\r[section2]\r")
+                                       << "section1"
+                                       << "name2"
+                                       << "d"
+                                       << "val2";
+    QTest::newRow("T22 LF-only lines") << QByteArray("[Test]\nProfileInt=123\n") << "Test"
+                                       << "ProfileInt"
+                                       << "d"
+                                       << "123";
     const QByteArray t23 = "\xEF\xBB\xBF[S]\r\nK=V\r\n[S2]\r\nK2=V2\r\n";
-    QTest::newRow("T23 BOM understood, first section") << t23 << "S" << "K" << "d" << "V";
-    QTest::newRow("T23 BOM understood, later section") << t23 << "S2" << "K2" << "d" << "V2";
-    QTest::newRow("key = value spelled with a Japanese name")
-        << QByteArray("[タグ]\r\n名前=値\r\n") << "タグ" << "名前" << "d" << "値";
-    QTest::newRow("CP932 file") << QByteArray("[\x83\x5e\x83\x4f]\r\nK=\x92\x6c\r\n") << "タグ" << "K" << "d" << "値";
+    QTest::newRow("T23 BOM understood, first section") << t23 << "S"
+                                                       << "K"
+                                                       << "d"
+                                                       << "V";
+    QTest::newRow("T23 BOM understood, later section") << t23 << "S2"
+                                                       << "K2"
+                                                       << "d"
+                                                       << "V2";
+    QTest::newRow("key = value spelled with a Japanese name") << QByteArray("[タグ]\r\n名前=値\r\n") << "タグ"
+                                                              << "名前"
+                                                              << "d"
+                                                              << "値";
+    QTest::newRow("CP932 file") << QByteArray("[\x83\x5e\x83\x4f]\r\nK=\x92\x6c\r\n") << "タグ"
+                                << "K"
+                                << "d"
+                                << "値";
 }
 
 void TestIniFile::readString() {
@@ -194,8 +331,7 @@ void TestIniFile::valueCutAt2047Bytes_data() {
     QTest::newRow("UTF-8 cut backs off to a whole character") << a.repeated(700) << a.repeated(682);
     QTest::newRow("cut applies after unquoting") << "\"" + QByteArray(2047, 'B') + "\"" << QByteArray(2047, 'B');
     // CP932: "A" then two-byte characters; the last one would straddle 2047.
-    QTest::newRow("CP932 cut backs off") << "A" + QByteArray("\x82\xa0").repeated(1100)
-                                          << "A" + a.repeated(1023);
+    QTest::newRow("CP932 cut backs off") << "A" + QByteArray("\x82\xa0").repeated(1100) << "A" + a.repeated(1023);
 }
 
 void TestIniFile::valueCutAt2047Bytes() {
@@ -214,12 +350,12 @@ void TestIniFile::writes_data() {
     QTest::addColumn<QStringList>("ops");
     QTest::addColumn<QByteArray>("after");
     QTest::newRow("T34 new file") << QByteArray() << QStringList{"w|S|K|V"} << QByteArray("[S]\r\nK=V\r\n");
-    const QByteArray t35 =
-        "[App1]\r\nkey1=string1\r\nkey2=string2\r\nkey3=string3\r\n[App2]\r\nkey4=string4\r\n[App3]\r\nkey5=string5\r\n";
-    QTest::newRow("T35 build-up")
-        << QByteArray() << QStringList{"w|App1|key1|string1", "w|App1|key2|string2", "w|App1|key3|string3",
-                                       "w|App2|key4|string4", "w|App3|key5|string5"}
-        << t35;
+    const QByteArray t35 = "[App1]\r\nkey1=string1\r\nkey2=string2\r\nkey3=string3\r\n[App2]\r\nkey4=string4\r\n[App3]"
+                           "\r\nkey5=string5\r\n";
+    QTest::newRow("T35 build-up") << QByteArray()
+                                  << QStringList{"w|App1|key1|string1", "w|App1|key2|string2", "w|App1|key3|string3",
+                                                 "w|App2|key4|string4", "w|App3|key5|string5"}
+                                  << t35;
     QTest::newRow("T36 delete key twice")
         << t35 << QStringList{"d|App1|key2", "d|App1|key2"}
         << QByteArray("[App1]\r\nkey1=string1\r\nkey3=string3\r\n[App2]\r\nkey4=string4\r\n[App3]\r\nkey5=string5\r\n");
@@ -256,9 +392,8 @@ void TestIniFile::writes_data() {
     QTest::newRow("new key before blank lines of its section")
         << QByteArray("[S]\r\nA=1\r\n\r\n[T]\r\n") << QStringList{"w|S|B|2"}
         << QByteArray("[S]\r\nA=1\r\nB=2\r\n\r\n[T]\r\n");
-    QTest::newRow("erase removes every copy of a section")
-        << QByteArray("[B]\r\n0=a\r\n[X]\r\nk=v\r\n[b]\r\n1=c\r\n") << QStringList{"e|B"}
-        << QByteArray("[X]\r\nk=v\r\n");
+    QTest::newRow("erase removes every copy of a section") << QByteArray("[B]\r\n0=a\r\n[X]\r\nk=v\r\n[b]\r\n1=c\r\n")
+                                                           << QStringList{"e|B"} << QByteArray("[X]\r\nk=v\r\n");
 }
 
 void TestIniFile::writes() {

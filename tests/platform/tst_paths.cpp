@@ -28,16 +28,51 @@ void TestPaths::parts_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("ext");
-    QTest::newRow("drive letter") << "C:\\site\\index.html" << "C:" << "C:\\site\\" << "index.html" << ".html";
-    QTest::newRow("lower-case drive") << "c:\\a.gif" << "c:" << "c:\\" << "a.gif" << ".gif";
-    QTest::newRow("drive without separator") << "C:a.txt" << "C:" << "C:" << "a.txt" << ".txt";
-    QTest::newRow("network name") << "\\\\server\\share\\dir\\f.htm" << "\\\\server\\share" << "\\\\server\\share\\dir\\"
-                                  << "f.htm" << ".htm";
-    QTest::newRow("POSIX") << "/home/a/site/index.html" << "/" << "/home/a/site/" << "index.html" << ".html";
-    QTest::newRow("mixed separators") << "C:/site\\img/a.gif" << "C:" << "C:/site\\img/" << "a.gif" << ".gif";
-    QTest::newRow("bare name") << "noname" << "" << "" << "noname" << "";
-    QTest::newRow("dot in folder only") << "/a.b/c" << "/" << "/a.b/" << "c" << "";
-    QTest::newRow("empty") << "" << "" << "" << "" << "";
+    QTest::newRow("drive letter") << "C:\\site\\index.html"
+                                  << "C:"
+                                  << "C:\\site\\"
+                                  << "index.html"
+                                  << ".html";
+    QTest::newRow("lower-case drive") << "c:\\a.gif"
+                                      << "c:"
+                                      << "c:\\"
+                                      << "a.gif"
+                                      << ".gif";
+    QTest::newRow("drive without separator") << "C:a.txt"
+                                             << "C:"
+                                             << "C:"
+                                             << "a.txt"
+                                             << ".txt";
+    QTest::newRow("network name") << "\\\\server\\share\\dir\\f.htm"
+                                  << "\\\\server\\share"
+                                  << "\\\\server\\share\\dir\\"
+                                  << "f.htm"
+                                  << ".htm";
+    QTest::newRow("POSIX") << "/home/a/site/index.html"
+                           << "/"
+                           << "/home/a/site/"
+                           << "index.html"
+                           << ".html";
+    QTest::newRow("mixed separators") << "C:/site\\img/a.gif"
+                                      << "C:"
+                                      << "C:/site\\img/"
+                                      << "a.gif"
+                                      << ".gif";
+    QTest::newRow("bare name") << "noname"
+                               << ""
+                               << ""
+                               << "noname"
+                               << "";
+    QTest::newRow("dot in folder only") << "/a.b/c"
+                                        << "/"
+                                        << "/a.b/"
+                                        << "c"
+                                        << "";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << ""
+                           << ""
+                           << "";
 }
 
 void TestPaths::parts() {
@@ -56,10 +91,18 @@ void TestPaths::changeFileExt_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("ext");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("replace") << "/usr/bin/larkspur.exe" << ".ini" << "/usr/bin/larkspur.ini";
-    QTest::newRow("add") << "/usr/bin/larkspur" << ".ini" << "/usr/bin/larkspur.ini";
-    QTest::newRow("dot in folder") << "/opt/l.d/larkspur" << ".hlp" << "/opt/l.d/larkspur.hlp";
-    QTest::newRow("Windows") << "C:\\a.b\\page.htm" << ".html" << "C:\\a.b\\page.html";
+    QTest::newRow("replace") << "/usr/bin/larkspur.exe"
+                             << ".ini"
+                             << "/usr/bin/larkspur.ini";
+    QTest::newRow("add") << "/usr/bin/larkspur"
+                         << ".ini"
+                         << "/usr/bin/larkspur.ini";
+    QTest::newRow("dot in folder") << "/opt/l.d/larkspur"
+                                   << ".hlp"
+                                   << "/opt/l.d/larkspur.hlp";
+    QTest::newRow("Windows") << "C:\\a.b\\page.htm"
+                             << ".html"
+                             << "C:\\a.b\\page.html";
 }
 
 void TestPaths::changeFileExt() {

@@ -37,12 +37,11 @@ void TestTextCodec::detection_data() {
     QTest::newRow("meta charset Shift_JIS on ASCII")
         << QByteArray("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">") << true << sjis;
     QTest::newRow("meta charset=x-sjis") << QByteArray("<META charset=x-sjis>") << true << sjis;
-    QTest::newRow("meta charset utf-8 on invalid bytes") << QByteArray("<meta charset=\"utf-8\">\x93\xfa") << true
-                                                         << utf8;
-    QTest::newRow("XML declaration") << QByteArray("<?xml version=\"1.0\" encoding=\"Windows-31J\"?>") << true
-                                     << sjis;
-    QTest::newRow("declaration past 1 KB is ignored") << QByteArray(1100, ' ') + "<meta charset=shift_jis>" << true
-                                                      << utf8;
+    QTest::newRow("meta charset utf-8 on invalid bytes")
+        << QByteArray("<meta charset=\"utf-8\">\x93\xfa") << true << utf8;
+    QTest::newRow("XML declaration") << QByteArray("<?xml version=\"1.0\" encoding=\"Windows-31J\"?>") << true << sjis;
+    QTest::newRow("declaration past 1 KB is ignored")
+        << QByteArray(1100, ' ') + "<meta charset=shift_jis>" << true << utf8;
     QTest::newRow("unknown charset falls back to the bytes") << QByteArray("<meta charset=euc-jp>") << true << utf8;
     QTest::newRow("data files ignore declarations") << QByteArray("<meta charset=shift_jis>") << false << utf8;
 }
@@ -100,8 +99,8 @@ void TestTextCodec::everyCp932CodeRoundTrips() {
         }
     }
     DecodedText d = TextCodec::decode(all, TextEncoding::Cp932);
-    QVERIFY(d.unmappedBytes > 0);                   // 0x80, 0xA0, 0xFD-0xFF and unassigned pairs
-    QVERIFY(d.origins.codes.size() >= 300);         // NEC and IBM duplicates recorded
+    QVERIFY(d.unmappedBytes > 0);           // 0x80, 0xA0, 0xFD-0xFF and unassigned pairs
+    QVERIFY(d.origins.codes.size() >= 300); // NEC and IBM duplicates recorded
     QVERIFY(TextCodec::isValidUtf8(d.utf8));
     EncodedText e = TextCodec::encode(d.utf8, TextEncoding::Cp932, false, true, &d.origins);
     QVERIFY(e.complete);
@@ -121,9 +120,9 @@ void TestTextCodec::duplicateCodesComeBackInOrder() {
 
 void TestTextCodec::editedDuplicatesUseTheirLastCode() {
     DecodedText d = TextCodec::decode("\xfa\x5c", TextEncoding::Cp932); // 纊 (IBM)
-    QByteArray edited = d.utf8 + "a" + d.utf8;                        // typed a second one
-    QCOMPARE(TextCodec::encode(edited, TextEncoding::Cp932, false, false, &d.origins).bytes,
-             QByteArray("\xfa\x5c" "a\xfa\x5c"));
+    QByteArray edited = d.utf8 + "a" + d.utf8;                          // typed a second one
+    QCOMPARE(TextCodec::encode(edited, TextEncoding::Cp932, false, false, &d.origins).bytes, QByteArray("\xfa\x5c"
+                                                                                                        "a\xfa\x5c"));
 }
 
 void TestTextCodec::invalidUtf8RoundTrips() {

@@ -70,8 +70,9 @@ std::optional<FileDialogResult> ScriptedUi::OpenFileDialog(QWidget*, const FileD
     return FileDialogResult{a->fileName, a->filterIndex};
 }
 
-std::optional<FileDialogResult> ScriptedUi::SaveFileDialog(QWidget*, const FileDialogRequest& request,
-                                                           const std::function<bool(const FileDialogResult&)>& canClose) {
+std::optional<FileDialogResult>
+ScriptedUi::SaveFileDialog(QWidget*, const FileDialogRequest& request,
+                           const std::function<bool(const FileDialogResult&)>& canClose) {
     fileRequests << request;
     // Like the real dialog: a name that may not close it is followed by the
     // next queued answer.

@@ -58,8 +58,9 @@ public:
     std::optional<QString> InputBox(QWidget* owner, const QString& title, const QString& prompt,
                                     const QString& value) override;
     std::optional<FileDialogResult> OpenFileDialog(QWidget* owner, const FileDialogRequest& request) override;
-    std::optional<FileDialogResult> SaveFileDialog(QWidget* owner, const FileDialogRequest& request,
-                                                   const std::function<bool(const FileDialogResult&)>& canClose) override;
+    std::optional<FileDialogResult>
+    SaveFileDialog(QWidget* owner, const FileDialogRequest& request,
+                   const std::function<bool(const FileDialogResult&)>& canClose) override;
     std::optional<QColor> ColorDialog(QWidget* owner, const QColor& initial) override;
     std::optional<QFont> FontDialog(QWidget* owner, const QFont& initial) override;
     std::optional<FontChoice> FontEffectsDialog(QWidget* owner, const FontChoice& initial) override;

@@ -65,7 +65,9 @@ QPushButton* TForm10key::Key(const QString& caption) const {
 
 void TForm10key::Button0Click(QPushButton* sender) { EditTenkey->setText(EditTenkey->text() + sender->text()); }
 
-void TForm10key::ButtonBSClick() { EditTenkey->setText(EditTenkey->text().chopped(EditTenkey->text().isEmpty() ? 0 : 1)); }
+void TForm10key::ButtonBSClick() {
+    EditTenkey->setText(EditTenkey->text().chopped(EditTenkey->text().isEmpty() ? 0 : 1));
+}
 
 void TForm10key::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
@@ -74,10 +76,8 @@ void TForm10key::keyPressEvent(QKeyEvent* event) {
         if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && isAncestorOf(b))
             b->click();
         return;
-    case Qt::Key_Escape:
-        return;
-    default:
-        QDialog::keyPressEvent(event);
+    case Qt::Key_Escape: return;
+    default: QDialog::keyPressEvent(event);
     }
 }
 

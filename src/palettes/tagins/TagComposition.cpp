@@ -22,9 +22,7 @@ TagInsertion ComposeTag(const QString& tag, const std::vector<AttributeState>& r
         result.front = u'<' + tag + s + u'>';
         result.rear = QStringLiteral("</") + tag + u'>';
         break;
-    case InsertMode::Alone:
-        result.front = u'<' + tag + s + u'>';
-        break;
+    case InsertMode::Alone: result.front = u'<' + tag + s + u'>'; break;
     case InsertMode::Option: {
         result.setsPair = false;
         qsizetype i = 0;

@@ -29,8 +29,7 @@ void TTagInsForm::Open(TFrameForm& frame) {
 
 TTagInsForm::TTagInsForm(TFrameForm& frame)
     : TPaletteForm(QStringLiteral("タグインスペクタ"), QStringLiteral("ParetteTag"), QSize(kClientWidth, 176)),
-      frame_(frame),
-      lastFont_{QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9), QColor(Qt::black)} {
+      frame_(frame), lastFont_{QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9), QColor(Qt::black)} {
     setObjectName(QStringLiteral("TagInsForm"));
     QWidget* c = Client();
     Label2 = new QLabel(QStringLiteral("グループ(&G)"), c);
@@ -204,8 +203,8 @@ InsertMode TTagInsForm::Mode() const {
 std::vector<AttributeState> TTagInsForm::Rows() const {
     std::vector<AttributeState> rows;
     for (int i = 0; i < kRows; ++i)
-        rows.push_back({names_[i], CheckBoxAttr[i]->isChecked(), ComboBoxAttr[i]->isEnabled(),
-                        ComboBoxAttr[i]->text()});
+        rows.push_back(
+            {names_[i], CheckBoxAttr[i]->isChecked(), ComboBoxAttr[i]->isEnabled(), ComboBoxAttr[i]->text()});
     return rows;
 }
 

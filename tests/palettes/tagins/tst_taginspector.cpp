@@ -10,7 +10,6 @@
 #include "palettes/tagins/TagInsForm.h"
 #include "support/TestEnv.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <Qsci/qsciscintilla.h>
 #include <QtTest>
 
 using namespace larkspur;
@@ -109,23 +109,38 @@ void TestTagInspector::compose_data() {
     using R = std::vector<AttributeState>;
     const int wrap = int(InsertMode::Wrap), alone = int(InsertMode::Alone), option = int(InsertMode::Option);
     QTest::newRow("href ticked, target not")
-        << "A" << R{row("HREF", true, "index.html"), row("TARGET", false, "_top")} << wrap
-        << "<A HREF=\"index.html\">" << "</A>" << "";
-    QTest::newRow("bare attribute") << "TD" << R{row("NOWRAP", true, "x", false)} << wrap << "<TD NOWRAP>" << "</TD>"
+        << "A" << R{row("HREF", true, "index.html"), row("TARGET", false, "_top")} << wrap << "<A HREF=\"index.html\">"
+        << "</A>"
+        << "";
+    QTest::newRow("bare attribute") << "TD" << R{row("NOWRAP", true, "x", false)} << wrap << "<TD NOWRAP>"
+                                    << "</TD>"
                                     << "";
-    QTest::newRow("nothing ticked, wrap") << "B" << R{row("ID", false)} << wrap << "<B>" << "</B>" << "";
+    QTest::newRow("nothing ticked, wrap") << "B" << R{row("ID", false)} << wrap << "<B>"
+                                          << "</B>"
+                                          << "";
     QTest::newRow("empty value keeps its quotes") << "P" << R{row("CLASS", true)} << wrap << "<P CLASS=\"\">"
-                                                  << "</P>" << "";
+                                                  << "</P>"
+                                                  << "";
     QTest::newRow("values as typed, quote included")
-        << "IMG" << R{row("ALT", true, "say \"hi\"  ")} << alone << "<IMG ALT=\"say \"hi\"  \">" << "" << "";
-    QTest::newRow("alone has no rear") << "BR" << R{row("CLEAR", true, "all")} << alone << "<BR CLEAR=\"all\">" << ""
+        << "IMG" << R{row("ALT", true, "say \"hi\"  ")} << alone << "<IMG ALT=\"say \"hi\"  \">"
+        << ""
+        << "";
+    QTest::newRow("alone has no rear") << "BR" << R{row("CLEAR", true, "all")} << alone << "<BR CLEAR=\"all\">"
+                                       << ""
                                        << "";
     QTest::newRow("option: no leading blank, single spaces")
         << "A" << R{row("HREF", true, "a.html"), row("X", false), row("TARGET", true, "_blank")} << option << ""
-        << "" << "HREF=\"a.html\" TARGET=\"_blank\"";
-    QTest::newRow("option, nothing ticked") << "A" << R{row("HREF", false)} << option << "" << "" << "";
-    QTest::newRow("tag name as listed") << "a" << R{} << wrap << "<a>" << "</a>" << "";
-    QTest::newRow("empty tag name") << "" << R{} << wrap << "<>" << "</>" << "";
+        << ""
+        << "HREF=\"a.html\" TARGET=\"_blank\"";
+    QTest::newRow("option, nothing ticked") << "A" << R{row("HREF", false)} << option << ""
+                                            << ""
+                                            << "";
+    QTest::newRow("tag name as listed") << "a" << R{} << wrap << "<a>"
+                                        << "</a>"
+                                        << "";
+    QTest::newRow("empty tag name") << "" << R{} << wrap << "<>"
+                                    << "</>"
+                                    << "";
 }
 
 void TestTagInspector::compose() {
@@ -177,13 +192,13 @@ void TestTagInspector::definitionRules() {
     QVERIFY(defs.Tag("TD").hasEndTag);
     QVERIFY(defs.Tag("X").hasEndTag); // "</>=abc"
     TagDefinition x = defs.Tag("X");
-    QCOMPARE(x.rows[19].name, QString("k19")); // rows 0..19 only; "20" and on are never read
-    QCOMPARE(x.rows[0].kind, int(KindColor) - 1);  // 0x1
+    QCOMPARE(x.rows[19].name, QString("k19"));    // rows 0..19 only; "20" and on are never read
+    QCOMPARE(x.rows[0].kind, int(KindColor) - 1); // 0x1
     QCOMPARE(x.rows[1].kind, 7);
     QCOMPARE(TagDefinitions::ButtonCaption(x.rows[1].kind), QString());
     QCOMPARE(defs.Tag("IMG").rows[1].choices, QStringList({"top", "middle"})); // its own list first
     QCOMPARE(defs.Tag("TD").rows[1].choices, QStringList({"left", "center"})); // $ALIGN, ends at the gap
-    QCOMPARE(defs.Tag("a").rows[0].name, QString("HREF")); // "a" shares the section of "A"
+    QCOMPARE(defs.Tag("a").rows[0].name, QString("HREF"));                     // "a" shares the section of "A"
     // A missing file gives nothing at all.
     TagDefinitions none(f->Path("none.ini"));
     QVERIFY(none.Groups().isEmpty());
@@ -360,8 +375,7 @@ void TestTagInspector::pathButton() {
     f->ui.AnswerFile(f->Path("site/img/a.gif"), 1);
     p->ButtonAttr[0]->click();
     QCOMPARE(p->ComboBoxAttr[0]->text(), QString("a.gif")); // bare name, though in another folder
-    QCOMPARE(f->ui.fileRequests[0].filters,
-             QStringList({"全てのファイル|*.*", "URLファイル（URLインポート）|*.url"}));
+    QCOMPARE(f->ui.fileRequests[0].filters, QStringList({"全てのファイル|*.*", "URLファイル（URLインポート）|*.url"}));
     p->CheckBoxRelativePath->setChecked(true);
     f->ui.AnswerFile(f->Path("site/img/a.gif"), 1);
     p->ButtonAttr[0]->click();
@@ -513,9 +527,9 @@ void TestTagInspector::numericPad() {
     QCOMPARE(pad.ButtonOK->text(), QString("&OK"));
     QCOMPARE(pad.ButtonCancel->text(), QString("&Cancel"));
     QVERIFY(!pad.ButtonOK->isDefault() && !pad.ButtonCancel->isDefault());
-    const QList<QPair<QString, QPoint>> keys = {{"%", {24, 38}}, {"*", {54, 38}}, {"BS", {84, 38}}, {"7", {24, 68}},
-                                                {"5", {54, 98}}, {"3", {84, 128}}, {"0", {24, 158}}, {",", {54, 158}},
-                                                {".", {84, 158}}};
+    const QList<QPair<QString, QPoint>> keys = {{"%", {24, 38}},  {"*", {54, 38}},  {"BS", {84, 38}},
+                                                {"7", {24, 68}},  {"5", {54, 98}},  {"3", {84, 128}},
+                                                {"0", {24, 158}}, {",", {54, 158}}, {".", {84, 158}}};
     for (const auto& [caption, at] : keys)
         QCOMPARE(pad.Key(caption)->geometry(), QRect(at, QSize(30, 30)));
     pad.ButtonBS->click();
