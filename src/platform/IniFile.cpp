@@ -371,10 +371,12 @@ const IniDocument& IniFile::doc() const {
     QDateTime modified = size >= 0 ? info.lastModified() : QDateTime();
     if (!loaded_ || size != size_ || modified != modified_) {
         QByteArray bytes;
+        unreadable_ = false;
         if (size >= 0) {
             QFile f(path_);
             if (f.open(QIODevice::ReadOnly))
                 bytes = f.readAll();
+            unreadable_ = f.error() != QFileDevice::NoError;
         }
         doc_ = IniDocument(bytes);
         loaded_ = true;
@@ -408,6 +410,10 @@ void IniFile::DeleteKey(const QString& s, const QString& k) { docForWrite().Dele
 QString IniFile::UpdateFile() {
     if (!dirty_)
         return {};
+    // A file that exists but could not be read is not replaced by the few
+    // keys written since: its other contents would be lost.
+    if (unreadable_)
+        return QStringLiteral("cannot read %1").arg(path_);
     QSaveFile f(path_);
     if (!f.open(QIODevice::WriteOnly))
         return f.errorString();

@@ -117,6 +117,7 @@ private:
     mutable bool loaded_ = false;
     mutable qint64 size_ = -1;
     mutable QDateTime modified_;
+    mutable bool unreadable_ = false;
     bool dirty_ = false;
 };
 
