@@ -203,7 +203,7 @@ void TFrameForm::createActions() {
     auto window = [&](const char* name, const QString& caption, const QString& hint, std::function<void()> run) {
         QAction* a = add(name, caption, hint);
         ActionList1->SetExecute(a, std::move(run));
-        ActionList1->SetUpdate(a, [this] { return !Children().isEmpty(); });
+        ActionList1->SetUpdate(a, [this] { return WindowsShowAll1Update(); });
         return a;
     };
     window("WindowTileHorizontal1", QStringLiteral("水平に並べて表示(&H)"), QStringLiteral("水平に並べて表示"),

@@ -235,8 +235,6 @@ QString TEditForm::Text() const {
     return QString::fromUtf8(data, send(B::SCI_GETLENGTH));
 }
 
-void TEditForm::SetText(const QString& text) { Editor->setText(text); }
-
 bool TEditForm::FormCloseQuery() {
     if (!Modified())
         return true;

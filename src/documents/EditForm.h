@@ -50,7 +50,6 @@ public:
     void UnrecordedEditDone();
     QString SelectedText() const;
     QString Text() const;
-    void SetText(const QString& text); // new content, recorded for undo
 
     TextEncoding Encoding() const { return encoding_; }
 

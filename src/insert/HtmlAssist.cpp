@@ -25,11 +25,7 @@ TagPair UrlLinkPair(const QString& url, bool useSmall) {
     return {front + address + QStringLiteral("\">"), rear};
 }
 
-QString UrlLinkText(const QString& fileName) {
-    QString name = ExtractFileName(fileName);
-    qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? name : name.left(dot);
-}
+QString UrlLinkText(const QString& fileName) { return ChangeFileExt(ExtractFileName(fileName), QString()); }
 
 QString CommentText(const QString& selection) { return QStringLiteral("<!-- ") + selection + QStringLiteral(" -->"); }
 

@@ -247,11 +247,6 @@ bool IniDocument::SectionExists(const QString& section) const {
     return false;
 }
 
-bool IniDocument::ValueExists(const QString& section, const QString& key) const {
-    const Section* s = findSection(fold(trimSpaces(section)));
-    return s && findKey(*s, fold(trimSpaces(key))) >= 0;
-}
-
 QStringList IniDocument::ReadSection(const QString& section) const {
     QStringList keys;
     if (const Section* s = findSection(fold(trimSpaces(section))))

@@ -37,7 +37,6 @@ public:
     bool ReadBool(const QString& section, const QString& key, bool def) const;
     // True when the section holds at least one key (a "k=" line counts).
     bool SectionExists(const QString& section) const;
-    bool ValueExists(const QString& section, const QString& key) const;
     QStringList ReadSection(const QString& section) const; // key names, duplicates included
     QStringList ReadSections() const;
 

@@ -318,7 +318,6 @@ DecodedText decodeDocument(QByteArray bytes) {
     }
     return decode(bytes, encoding);
 }
-DecodedText decodeData(QByteArrayView bytes) { return decode(bytes, detect(bytes)); }
 
 EncodedText encode(QByteArrayView utf8, TextEncoding encoding, bool bom, bool escapes, const Cp932Origins* origins) {
     EncodedText e;

@@ -62,7 +62,6 @@ TextEncoding detectDocument(QByteArrayView bytes);
 DecodedText decode(QByteArrayView bytes, TextEncoding encoding);
 // Takes the bytes by value: valid UTF-8 is handed on without a copy.
 DecodedText decodeDocument(QByteArray bytes);
-DecodedText decodeData(QByteArrayView bytes);
 
 // Encodes UTF-8 text. `escapes` turns escape characters back into their
 // bytes; `origins` gives ambiguous characters their recorded codes.

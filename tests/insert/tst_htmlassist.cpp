@@ -187,7 +187,7 @@ void TestHtmlAssist::fontName() {
     select("", 0, 0);
     QFont chosen("Noto Serif CJK JP", 24);
     chosen.setBold(true);
-    f->ui.answers.emplace_back(std::in_place_type<QFont>, chosen);
+    f->ui.AnswerFont(chosen);
     run("HTMLFont");
     QCOMPARE(form->Text(), QString("Noto Serif CJK JP")); // the face name only
     f->ui.AnswerCancel();

@@ -66,7 +66,9 @@ QPushButton* TForm10key::Key(const QString& caption) const {
 void TForm10key::Button0Click(QPushButton* sender) { EditTenkey->setText(EditTenkey->text() + sender->text()); }
 
 void TForm10key::ButtonBSClick() {
-    EditTenkey->setText(EditTenkey->text().chopped(EditTenkey->text().isEmpty() ? 0 : 1));
+    QString text = EditTenkey->text();
+    text.chop(1); // nothing happens to an empty text
+    EditTenkey->setText(text);
 }
 
 void TForm10key::keyPressEvent(QKeyEvent* event) {
